@@ -1,0 +1,17 @@
+#include "ui/EditexSound.h"
+
+#include "schedule/MediaPlayer.h"
+
+namespace nudgeon {
+
+SoundPreview PreviewOn(TMediaPlayer* player)
+{
+    if (player == nullptr)
+        return {};
+    return {[player](const std::string& path) { player->PlayTheSound(path); },
+            [player] {
+                player->Shutup();
+            }};
+}
+
+} // namespace nudgeon

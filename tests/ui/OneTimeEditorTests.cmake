@@ -1,0 +1,9 @@
+# Tests of the one-time reminder editor, the quick time-set dialog and the help window.
+nudgeon_add_ui_tests(nudgeon_onetime_editor_tests
+    editors/EditexRulesTest.cpp
+    editors/EditexTest.cpp
+    editors/SettdTest.cpp
+    editors/HelpTest.cpp
+)
+target_compile_definitions(nudgeon_onetime_editor_tests PRIVATE
+    NUDGEON_ARTIFACTS_DIR="${CMAKE_BINARY_DIR}/artifacts")
