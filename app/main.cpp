@@ -34,6 +34,7 @@ int main(int argc, char** argv)
     QObject::connect(&alarmShow, &nudgeon::TAlarmShow::CloseQuery, &mediaPlayer,
                      &nudgeon::TMediaPlayer::Shutup);
     nudgeon::TMainForm mainForm(alarmShow, mediaPlayer, &previousInstance, nudgeon::ProgramDir());
+    mainForm.Preview = nudgeon::PreviewOn(&mediaPlayer);
     nudgeon::CloseOnTerminationRequest(mainForm);
     mainForm.show();
     return QApplication::exec();

@@ -5,24 +5,36 @@
 #include "controls/ReminderListOrder.h"
 #include "schedule/AdjustTimeMenu.h"
 #include "store/DataFile.h"
+#include "store/Formats.h"
 #include "store/MessageBoxes.h"
 #include "store/ProgramDir.h"
 #include "store/Settings.h"
+#include "ui/Editex.h"
+#include "ui/Editrep.h"
+#include "ui/EditrepSpinEdit.h"
+#include "ui/EditrepTimes.h"
+#include "ui/Help.h"
 #include "ui/Hints.h"
 #include "ui/MainTexts.h"
 #include "ui/Pictures.h"
+#include "ui/Pref.h"
+#include "ui/Splash.h"
 #include "ui/TabSet.h"
 #include "ui/UserFormats.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 #include <exception>
@@ -30,6 +42,8 @@
 namespace nudgeon {
 namespace {
 
+// The page the Online menu opens.
+const QUrl ProjectWebsite("https://nudgeon.app/");
 constexpr int ClientWidth = 599;
 constexpr int ClientHeight = 362;
 constexpr int TrayClickDelayMs = 400;
@@ -47,6 +61,31 @@ QFont ProgramFont()
 QColor ToQColor(RgbColor color)
 {
     return QColor(color.Red, color.Green, color.Blue);
+}
+
+// Stops the tick while a command has a dialog or question open, and restarts it however the
+// command ends.
+class TickPause {
+public:
+    explicit TickPause(QTimer& timer) : timer_(timer) { timer_.stop(); }
+    ~TickPause() { timer_.start(); }
+    TickPause(const TickPause&) = delete;
+    TickPause& operator=(const TickPause&) = delete;
+
+private:
+    QTimer& timer_;
+};
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// A sound file for a new reminder: the default one, when it exists.
+std::string ExistingSoundFile(const std::string& path)
+{
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_regular_file(path, error) ? path : std::string();
 }
 
 QToolButton* PictureButton(QWidget* parent, const ControlText& text, ButtonPicture picture)
@@ -170,9 +209,8 @@ void TMainForm::CreateTopBar(QWidget* bar)
     TimePanel->setFont(ProgramFont());
     layout->addWidget(TimePanel);
 
-    // The commands of the editors arrive with the editors themselves.
-    AddAlarmButton->setEnabled(false);
-    EditAlarmButton->setEnabled(false);
+    connect(AddAlarmButton, &QToolButton::clicked, this, &TMainForm::AddAlarmButtonClick);
+    connect(EditAlarmButton, &QToolButton::clicked, this, &TMainForm::EditAlarmButtonClick);
     connect(DeleteAlarmButton, &QToolButton::clicked, this, &TMainForm::DeleteAlarmButtonClick);
     connect(CloneButton, &QToolButton::clicked, this, &TMainForm::CloneButtonClick);
     connect(AdjustTimeButton, &QToolButton::clicked, this, &TMainForm::AdjustTimeButtonClick);
@@ -280,6 +318,11 @@ void TMainForm::ConfigureGrid(TClickableStringGrid& grid, const QStringList& hea
 
 void TMainForm::ConnectGrid(TClickableStringGrid& grid)
 {
+    connect(&grid, &TClickableStringGrid::DblClick, this, &TMainForm::EditAlarmButtonClick);
+    connect(&grid, &TClickableStringGrid::KeyPress, this, [this](QChar key) {
+        if (key == QChar(13))
+            EditAlarmButtonClick();
+    });
     connect(&grid, &TClickableStringGrid::KeyDown, this, [this](int key) {
         if (key == Qt::Key_Delete)
             DeleteAlarmButtonClick();
@@ -466,7 +509,8 @@ void TMainForm::SetButtons()
     const ButtonStates states =
         SetButtonsStates(ShownPage() == 0 ? ReminderListId::OneTime : ReminderListId::Repeating,
                          AlarmGrid->RowCount(), RepeatingAlarmGrid->RowCount());
-    EditAlarmButton->setEnabled(false); // until the editors arrive: states.EditEnabled
+    AddAlarmButton->setEnabled(states.AddEnabled);
+    EditAlarmButton->setEnabled(states.EditEnabled);
     DeleteAlarmButton->setEnabled(states.DeleteEnabled);
     CloneButton->setVisible(states.CloneVisible);
     CloneButton->setEnabled(states.CloneEnabled);
@@ -482,6 +526,191 @@ void TMainForm::MoveGridRowToCorrectDateTimeSlot(int aRow, bool select)
 {
     nudgeon::MoveGridRowToCorrectDateTimeSlot(AlarmGrid->Rows(), aRow, select);
     AlarmGrid->RowsChanged();
+}
+
+void TMainForm::RunCommand(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const std::exception& error) {
+        ShowErrorBox(QString::fromStdString(error.what()));
+    }
+}
+
+void TMainForm::AddAlarmButtonClick()
+{
+    RunCommand([this] {
+        if (ShownPage() == 0)
+            AddNormal();
+        else
+            AddRepeating();
+        SetButtons();
+    });
+}
+
+void TMainForm::EditAlarmButtonClick()
+{
+    RunCommand([this] {
+        if (ShownPage() == 0)
+            EditNormal();
+        else
+            EditRepeating();
+        SetButtons();
+    });
+}
+
+void TMainForm::AddNormal()
+{
+    TickPause pause(*Timer1);
+    TEditAlarmExact editor(this, Preview);
+    CenterForm(editor, this);
+    editor.SoundFile = ExistingSoundFile(DefaultWaveFile);
+    UseSystemFormats();
+    editor.TimeEdit->setText(FromUtf8(FormatDateTime("t", AddMinutes(5, CurrentTime()))));
+    UseProgramFormats();
+    editor.SetCalendarDate(Today());
+    editor.EventType = DefaultEventType;
+    if (ExecDialog(editor) != 1)
+        return;
+    const int row = AlarmGrid->AddRow();
+    AlarmGrid->Rows().SetReminder(row,
+                                  TReminder::CreateOneTime(rkOneTime, editor.AlarmTime,
+                                                           editor.Descript->text().toStdString(),
+                                                           editor.SoundFile, editor.EventType));
+    AlarmGrid->Rows().Reminder(row)->UpdateStatus();
+    MoveGridRowToCorrectDateTimeSlot(row, true);
+    SaveToDisk(AlarmGrid->Rows().Reminders(), RepeatingAlarmGrid->Rows().Reminders());
+}
+
+void TMainForm::EditNormal()
+{
+    const int row = AlarmGrid->Row();
+    TReminder* reminder = row >= 1 ? AlarmGrid->Rows().Reminder(row) : nullptr;
+    if (reminder == nullptr)
+        return;
+    TickPause pause(*Timer1);
+    TEditAlarmExact editor(this, Preview);
+    CenterForm(editor, this);
+    editor.SoundFile = reminder->SoundFile;
+    UseSystemFormats();
+    std::string time = FormatDateTime("t", reminder->AlarmTimeOfDay());
+    if (time.empty())
+        time = FormatDateTime("t", CurrentTime());
+    editor.TimeEdit->setText(FromUtf8(time));
+    UseProgramFormats();
+    if (!editor.SetCalendarDate(reminder->AlarmDate()))
+        editor.SetCalendarDate(Today());
+    editor.EventType = reminder->EventType;
+    editor.Descript->setText(FromUtf8(reminder->Description));
+    if (ExecDialog(editor) != 1)
+        return;
+    reminder->SoundFile = editor.SoundFile;
+    reminder->AlarmTime = editor.AlarmTime;
+    reminder->EventType = editor.EventType;
+    reminder->Description = editor.Descript->text().toStdString();
+    reminder->Status = rsPending;
+    reminder->UpdateStatus();
+    MoveGridRowToCorrectDateTimeSlot(row, true);
+    AlarmGrid->RepaintNow();
+    SaveToDisk(AlarmGrid->Rows().Reminders(), RepeatingAlarmGrid->Rows().Reminders());
+}
+
+namespace {
+
+std::unique_ptr<TReminder> RepeatingReminderFrom(const TEditAlarmRepeating& editor)
+{
+    const std::int32_t repeatEvery =
+        editor.OncePerDayCheck->isChecked() ? 0 : editor.RepeatEverySpinner->Value();
+    return TReminder::CreateRepeating(rkRepeating, editor.StartTime, editor.UntilTime->isChecked(),
+                                      editor.EndTime, editor.DaysSpec, repeatEvery,
+                                      editor.Descript->text().toStdString(), editor.SoundFile,
+                                      editor.EventType);
+}
+
+} // namespace
+
+void TMainForm::AddRepeating()
+{
+    TickPause pause(*Timer1);
+    TEditAlarmRepeating editor(this, Preview);
+    CenterForm(editor, this);
+    editor.SoundFile = ExistingSoundFile(DefaultWaveFile);
+    editor.TimeEdit->setText(FromUtf8(UserTimeText(CurrentTime())));
+    editor.UntilTimeEdit->setText(FromUtf8(UserTimeText(AddMinutes(60, CurrentTime()))));
+    editor.DaysSpec = "12345";
+    editor.EventType = DefaultEventType;
+    if (ExecDialog(editor) != 1)
+        return;
+    const int row = RepeatingAlarmGrid->AddRow();
+    RepeatingAlarmGrid->Rows().SetReminder(row, RepeatingReminderFrom(editor));
+    RepeatingAlarmGrid->Rows().Reminder(row)->UpdateNextOccurrence();
+    RepeatingAlarmGrid->RowsChanged();
+    SaveToDisk(AlarmGrid->Rows().Reminders(), RepeatingAlarmGrid->Rows().Reminders());
+}
+
+void TMainForm::EditRepeating()
+{
+    const int row = RepeatingAlarmGrid->Row();
+    const TReminder* reminder = row >= 1 ? RepeatingAlarmGrid->Rows().Reminder(row) : nullptr;
+    if (reminder == nullptr)
+        return;
+    TickPause pause(*Timer1);
+    TEditAlarmRepeating editor(this, Preview);
+    CenterForm(editor, this);
+    editor.SoundFile = reminder->SoundFile;
+    // The times go in first: choosing a radio button checks the start time.
+    std::string start = UserTimeText(reminder->StartTime);
+    std::string end = UserTimeText(reminder->EndTime);
+    editor.TimeEdit->setText(FromUtf8(start.empty() ? UserTimeText(CurrentTime()) : start));
+    editor.UntilTimeEdit->setText(FromUtf8(end.empty() ? UserTimeText(CurrentTime()) : end));
+    editor.DaysSpec = reminder->DaysSpec;
+    editor.EventType = reminder->EventType;
+    editor.Descript->setText(FromUtf8(reminder->Description));
+    if (reminder->RepeatEvery == 0) {
+        editor.OncePerDayCheck->setChecked(true);
+    } else {
+        editor.RepeatEveryCheck->setChecked(true);
+        editor.RepeatEverySpinner->SetValue(reminder->RepeatEvery);
+    }
+    if (reminder->HasUntil)
+        editor.UntilTime->setChecked(true);
+    else
+        editor.ForRemainderOfDay->setChecked(true);
+    if (ExecDialog(editor) != 1)
+        return;
+    // A new reminder in the same row: its status and next firing start afresh.
+    RepeatingAlarmGrid->Rows().SetReminder(row, RepeatingReminderFrom(editor));
+    RepeatingAlarmGrid->Rows().Reminder(row)->UpdateNextOccurrence();
+    RepeatingAlarmGrid->RepaintNow();
+    SaveToDisk(AlarmGrid->Rows().Reminders(), RepeatingAlarmGrid->Rows().Reminders());
+}
+
+void TMainForm::mnuSetPreferencesClick()
+{
+    RunCommand([this] {
+        TickPause pause(*Timer1);
+        RunPreferencesDialog({this, settingsFile_, Preview, SystemTrayAvailable(), [this] {
+                                  SetUpTrayIcon();
+                              }});
+    });
+}
+
+void TMainForm::mnuAboutClick()
+{
+    TickPause pause(*Timer1);
+    TSplashform box(this);
+    CenterForm(box, this);
+    ExecDialog(box);
+}
+
+void TMainForm::mnuContentsClick()
+{
+    ShowHelpTopic(HelpMainWindow, this);
+}
+
+void TMainForm::VisitOurInternetWebsite1Click()
+{
+    QDesktopServices::openUrl(ProjectWebsite);
 }
 
 void TMainForm::DeleteAlarmButtonClick()
@@ -734,9 +963,12 @@ void CenterForm(QWidget& window, const QWidget* mainWindow)
         maximized = mainWindow->isMaximized();
     }
     const std::string className = &window == mainWindow ? "TMainForm" : "TDialog";
+    // A dialog laid out but not yet shown has the size its layout asks for.
+    const QSize size = window.isVisible() || window.testAttribute(Qt::WA_Resized)
+                           ? window.frameGeometry().size()
+                           : window.sizeHint().expandedTo(window.minimumSize());
     const TPoint corner =
-        CenterFormPosition(className, window.frameGeometry().width(),
-                           window.frameGeometry().height(), main, maximized, screenSize);
+        CenterFormPosition(className, size.width(), size.height(), main, maximized, screenSize);
     window.move(corner.X, corner.Y);
 }
 

@@ -7,7 +7,9 @@
 #include "schedule/TickEngine.h"
 #include "schedule/TickServices.h"
 #include "store/Placement.h"
+#include "ui/EditexSound.h"
 
+#include <QDialog>
 #include <QMainWindow>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -71,6 +73,13 @@ public:
         return QSystemTrayIcon::isSystemTrayAvailable();
     };
 
+    // What the editors' "Play Now" and "Shhhh" buttons play through.
+    SoundPreview Preview;
+    // Runs a modal dialog and returns its result; replaceable so tests can answer it.
+    std::function<int(QDialog& dialog)> ExecDialog = [](QDialog& dialog) {
+        return dialog.exec();
+    };
+
     // The standard error box; replaceable so that tests need no one at the screen.
     std::function<void(const QString& message)> ErrorBox;
 
@@ -81,9 +90,19 @@ public:
     // Moves a one-time row into time order (see MoveGridRowToCorrectDateTimeSlot).
     void MoveGridRowToCorrectDateTimeSlot(int aRow, bool select);
 
+    void AddAlarmButtonClick();
+    void EditAlarmButtonClick();
+    void AddNormal();
+    void EditNormal();
+    void AddRepeating();
+    void EditRepeating();
+    void mnuSetPreferencesClick();
+    void mnuAboutClick();
     void DeleteAlarmButtonClick();
     void CloneButtonClick();
     void AdjustTimeButtonClick();
+    void mnuContentsClick();
+    void VisitOurInternetWebsite1Click();
     void mnuDeleteremindersmarkedasdoneClick();
     void Deleteremindersmarkedasexpired1Click();
     void MinimizebuttonClick();
@@ -125,6 +144,8 @@ private:
     void ShowErrorBox(const QString& message);
     TClickableStringGrid& Grid(ReminderListId list);
     void SaveData();
+    // Runs a command; an error it raises is shown in the standard error box.
+    void RunCommand(const std::function<void()>& command);
     void DeleteAllWithStatus(TReminderStatus status, const std::string& word);
 
     // TickWindow

@@ -53,8 +53,16 @@ void ProgramCopy::Start(const QString& runtimeDir, const QString& display)
     environment.insert("ASAN_OPTIONS", "detect_leaks=0");
     process_.setProcessEnvironment(environment);
     process_.setWorkingDirectory(folder_.path());
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.setStandardOutputFile(folder_.filePath("output.log"), QIODevice::Append);
     process_.start(program_, {});
     process_.waitForStarted(5000);
+}
+
+QString ProgramCopy::Output() const
+{
+    QFile log(folder_.filePath("output.log"));
+    return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
 }
 
 bool ProgramCopy::WaitUntilRunning(int timeoutMs)

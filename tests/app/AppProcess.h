@@ -37,6 +37,8 @@ public:
     // Waits until the program has shown its main window (its placement is then saved).
     bool WaitUntilRunning(int timeoutMs = 15000);
     QProcess& Process() { return process_; }
+    // What the program printed, for the report of a failed test.
+    QString Output() const;
     // Asks it to end as the system does at log-out, and waits.
     bool Terminate(int timeoutMs = 10000);
 

@@ -62,7 +62,7 @@ TEST(NotificationEndToEnd, SnoozeAndOkReachTheListsAndTheFile)
 
     program.Start(runtime.path(), server.Display());
     QString window = WaitForWindow(NotificationTitle, server.Display(), 30000);
-    ASSERT_FALSE(window.isEmpty());
+    ASSERT_FALSE(window.isEmpty()) << program.Output().toStdString();
     ASSERT_FALSE(QImage(Screenshot("notification.png", server.Display())).isNull());
 
     ClickAt(WindowPosition(window, server.Display()) + TenMinutesButton, server.Display());
@@ -79,7 +79,7 @@ TEST(NotificationEndToEnd, SnoozeAndOkReachTheListsAndTheFile)
 
     // The second comes due a minute after the start; Ok marks it done.
     window = WaitForWindow(NotificationTitle, server.Display(), 90000);
-    ASSERT_FALSE(window.isEmpty());
+    ASSERT_FALSE(window.isEmpty()) << program.Output().toStdString();
     EXPECT_GE(Now(), inAMinute);
     ClickAt(WindowPosition(window, server.Display()) + OkButton, server.Display());
     ASSERT_TRUE(WaitForFile(dataFile, [&](const Lists& lists) {
