@@ -250,16 +250,7 @@ std::optional<TFormatSettings> LocaleFormatSettings()
 
 TFormatSettings& InForce()
 {
-    static TFormatSettings settings = [] {
-        TFormatSettings program = SystemFormatSettings();
-        const TFormatSettings fixed;
-        program.ShortDateFormat = fixed.ShortDateFormat;
-        program.DateSeparator = fixed.DateSeparator;
-        program.TimeSeparator = fixed.TimeSeparator;
-        program.TimeAMString = fixed.TimeAMString;
-        program.TimePMString = fixed.TimePMString;
-        return program;
-    }();
+    static TFormatSettings settings = WithProgramFormats(SystemFormatSettings());
     return settings;
 }
 
@@ -272,6 +263,17 @@ TFormatSettings SystemFormatSettings()
         return *settings;
 #endif
     return {};
+}
+
+TFormatSettings WithProgramFormats(TFormatSettings settings)
+{
+    const TFormatSettings fixed;
+    settings.ShortDateFormat = fixed.ShortDateFormat;
+    settings.DateSeparator = fixed.DateSeparator;
+    settings.TimeSeparator = fixed.TimeSeparator;
+    settings.TimeAMString = fixed.TimeAMString;
+    settings.TimePMString = fixed.TimePMString;
+    return settings;
 }
 
 const TFormatSettings& FormatsInForce()

@@ -102,6 +102,10 @@ struct TFormatSettings {
 // English defaults of TFormatSettings where the locale cannot tell.
 TFormatSettings SystemFormatSettings();
 
+// The program's five fixed values ("mm/dd/yyyy", "/", ":", "AM", "PM") put into settings;
+// the names of months and days and the other formats stay as they are.
+TFormatSettings WithProgramFormats(TFormatSettings settings);
+
 // The settings every date-time text is formatted and read with unless a caller passes its own.
 // Until something is put in force these are the program's fixed formats over the month and
 // day names of SystemFormatSettings().

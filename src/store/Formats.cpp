@@ -15,16 +15,6 @@ std::optional<TFormatSettings>& SavedUserFormats()
 
 } // namespace
 
-TFormatSettings WithProgramFormats(TFormatSettings settings)
-{
-    settings.ShortDateFormat = "mm/dd/yyyy";
-    settings.DateSeparator = "/";
-    settings.TimeSeparator = ":";
-    settings.TimeAMString = "AM";
-    settings.TimePMString = "PM";
-    return settings;
-}
-
 TFormatSettings WithUserFormats(TFormatSettings settings, const TFormatSettings& user)
 {
     settings.ShortDateFormat = user.ShortDateFormat;

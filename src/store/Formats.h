@@ -8,8 +8,7 @@
 
 namespace nudgeon {
 
-// The five fixed values ("mm/dd/yyyy", "/", ":", "AM", "PM") put into settings.
-TFormatSettings WithProgramFormats(TFormatSettings settings);
+// WithProgramFormats (model/DateTime.h) puts the program's five fixed values into settings.
 // The five values of user put into settings.
 TFormatSettings WithUserFormats(TFormatSettings settings, const TFormatSettings& user);
 

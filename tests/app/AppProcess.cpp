@@ -1,5 +1,7 @@
 #include "AppProcess.h"
 
+#include "store/DataFile.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -139,6 +141,14 @@ bool WaitForWindowCount(qint64 pid, int count, const QString& display)
         QThread::msleep(50);
     }
     return false;
+}
+
+StoredLists ReadDataFile(const QString& file)
+{
+    StoredLists lists;
+    TDateTime lastDate = 0;
+    LoadFromDisk(file.toStdString(), lists.oneTime, lists.repeating, lastDate);
+    return lists;
 }
 
 QPoint WindowPosition(const QString& window, const QString& display)

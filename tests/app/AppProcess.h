@@ -2,6 +2,8 @@
 // virtual X server to show its windows on.
 #pragma once
 
+#include "model/Reminder.h"
+
 #include <QPoint>
 #include <QProcess>
 #include <QString>
@@ -58,6 +60,13 @@ QString WaitForWindow(const QString& title, const QString& display, int timeoutM
 bool WaitForWindowGone(const QString& title, const QString& display, int timeoutMs = 15000);
 // Waits until the process shows at least `count` windows (an open menu is one).
 bool WaitForWindowCount(qint64 pid, int count, const QString& display);
+// Both lists as the data file holds them now.
+struct StoredLists {
+    ReminderList oneTime;
+    ReminderList repeating;
+};
+StoredLists ReadDataFile(const QString& file);
+
 // A window's top-left corner on the screen.
 QPoint WindowPosition(const QString& window, const QString& display);
 // Clicks with the left button at a point of the screen.

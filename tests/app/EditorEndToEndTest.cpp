@@ -11,14 +11,6 @@ namespace {
 // The centre of the New button in the main window's client area, under the menu bar.
 const QPoint NewButton(30, 34);
 
-ReminderList ReadOneTime(const QString& file)
-{
-    ReminderList oneTime, repeating;
-    TDateTime lastDate = 0;
-    LoadFromDisk(file.toStdString(), oneTime, repeating, lastDate);
-    return oneTime;
-}
-
 TEST(EditorEndToEnd, ANewReminderTypedByTheUserSurvivesARestart)
 {
     XvfbServer server;
@@ -45,7 +37,7 @@ TEST(EditorEndToEnd, ANewReminderTypedByTheUserSurvivesARestart)
     ASSERT_TRUE(WaitForWindowGone("Reminder Description", server.Display()));
 
     // The add command writes the data file at once.
-    ReminderList saved = ReadOneTime(dataFile);
+    ReminderList saved = ReadDataFile(dataFile).oneTime;
     ASSERT_EQ(saved.size(), 1u);
     EXPECT_EQ(saved[0]->Description, "Call the dentist");
     EXPECT_NEAR(saved[0]->AlarmTimeOfDay(), EncodeTime(23, 58), 1e-6);
@@ -57,7 +49,7 @@ TEST(EditorEndToEnd, ANewReminderTypedByTheUserSurvivesARestart)
     ASSERT_FALSE(WaitForWindow("Nudgeon!", server.Display()).isEmpty());
     Screenshot("main-window-after-restart.png", server.Display());
     ASSERT_TRUE(program.Terminate());
-    saved = ReadOneTime(dataFile);
+    saved = ReadDataFile(dataFile).oneTime;
     ASSERT_EQ(saved.size(), 1u);
     EXPECT_EQ(saved[0]->Description, "Call the dentist");
 }

@@ -15,26 +15,13 @@ const QString NotificationTitle = "Reminder Notification";
 const QPoint TenMinutesButton(8 + 94 + 43, 56 + 28 + 12);
 const QPoint OkButton(8 + 3 * 94 + 43, 56 + 146 + 12);
 
-struct Lists {
-    ReminderList oneTime;
-    ReminderList repeating;
-};
-
-Lists Read(const QString& file)
-{
-    Lists lists;
-    TDateTime lastDate = 0;
-    LoadFromDisk(file.toStdString(), lists.oneTime, lists.repeating, lastDate);
-    return lists;
-}
-
 // Waits until the data file shows what `done` looks for; answers are saved as they are given.
 template <typename Predicate> bool WaitForFile(const QString& file, Predicate done)
 {
     QElapsedTimer elapsed;
     elapsed.start();
     while (elapsed.elapsed() < 15000) {
-        const Lists lists = Read(file);
+        const StoredLists lists = ReadDataFile(file);
         if (done(lists))
             return true;
         QThread::msleep(200);
@@ -69,10 +56,10 @@ TEST(NotificationEndToEnd, SnoozeAndOkReachTheListsAndTheFile)
     const TDateTime answered = Now();
     ASSERT_TRUE(WaitForWindowGone(NotificationTitle, server.Display()));
     // Snoozed ten minutes from the answer, the first reminder moves behind the second.
-    ASSERT_TRUE(WaitForFile(dataFile, [&](const Lists& lists) {
+    ASSERT_TRUE(WaitForFile(dataFile, [&](const StoredLists& lists) {
         return lists.oneTime.size() == 2 && lists.oneTime[1]->Description == "Due now: stretch";
     }));
-    const Lists snoozed = Read(dataFile);
+    const StoredLists snoozed = ReadDataFile(dataFile);
     EXPECT_NEAR(snoozed.oneTime[1]->AlarmTime, AddMinutes(10, answered), 5.0 / SecondsPerDay);
     EXPECT_EQ(snoozed.oneTime[1]->Status, rsPending);
     EXPECT_EQ(snoozed.oneTime[0]->Status, rsPending);
@@ -82,13 +69,13 @@ TEST(NotificationEndToEnd, SnoozeAndOkReachTheListsAndTheFile)
     ASSERT_FALSE(window.isEmpty()) << program.Output().toStdString();
     EXPECT_GE(Now(), inAMinute);
     ClickAt(WindowPosition(window, server.Display()) + OkButton, server.Display());
-    ASSERT_TRUE(WaitForFile(dataFile, [&](const Lists& lists) {
+    ASSERT_TRUE(WaitForFile(dataFile, [&](const StoredLists& lists) {
         return lists.oneTime.size() == 2 && lists.oneTime[0]->Status == rsDone;
     }));
     Screenshot("main-window-after-answers.png", server.Display());
 
     EXPECT_TRUE(program.Terminate());
-    const Lists final = Read(dataFile);
+    const StoredLists final = ReadDataFile(dataFile);
     ASSERT_EQ(final.oneTime.size(), 2u);
     EXPECT_EQ(final.oneTime[0]->Description, "Due in a minute");
     EXPECT_EQ(final.oneTime[0]->Status, rsDone);
