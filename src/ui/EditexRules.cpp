@@ -1,7 +1,6 @@
 #include "ui/EditexRules.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace nudgeon {
 namespace {
@@ -33,27 +32,6 @@ DateParts StepYears(DateParts date, int years)
         return date;
     const bool leapDay = date.month == 2 && date.day == 29;
     return {year, date.month, leapDay ? 28 : date.day};
-}
-
-bool IsSoundFileName(std::string_view path)
-{
-    std::string upper(path);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return upper.find(".WAV") != std::string::npos || upper.find(".MID") != std::string::npos;
-}
-
-std::string FolderOf(std::string_view path)
-{
-    const std::size_t separator = path.find_last_of("/\\");
-    if (separator == std::string_view::npos)
-        return {};
-    return std::string(path.substr(0, separator + 1));
-}
-
-std::string InvalidTimeMessage(std::string_view example)
-{
-    return "Invalid time. Please use your Windows Time format\n   Example: " + std::string(example);
 }
 
 } // namespace nudgeon

@@ -1,50 +1,26 @@
 #include "ui/Editrep.h"
 
 #include "store/MessageBoxes.h"
-#include "store/ProgramDir.h"
-#include "ui/EditexRules.h"
-#include "ui/EditrepSoundFile.h"
+#include "ui/DialogControls.h"
 #include "ui/EditrepSpinEdit.h"
-#include "ui/EditrepTimes.h"
-#include "ui/Help.h"
-#include "ui/Main.h"
-#include "ui/Settd.h"
+#include "ui/TimeFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QToolButton>
 
 namespace nudgeon {
-
-void TEditAlarmRepeating::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
-}
 
 void TEditAlarmRepeating::FormActivate()
 {
     Setbuttons();
     Descript->setFocus();
-    EventTypeCombo->setCurrentIndex(EventType);
-    WaveFileEdit->setText(QString::fromStdString(SoundFile));
+    ShowEventTypeAndSoundFile();
     SetEmUp();
     EventTypeComboClick();
-}
-
-void TEditAlarmRepeating::SetBold(QWidget& widget, bool bold)
-{
-    QFont font = widget.font();
-    font.setBold(bold);
-    widget.setFont(font);
 }
 
 void TEditAlarmRepeating::SetRecurType()
@@ -130,13 +106,6 @@ bool TEditAlarmRepeating::DetermineDaysString()
     return true;
 }
 
-bool TEditAlarmRepeating::CheckValidTime()
-{
-    const TTimeFieldCheck check = CheckStartingTime(TimeEdit->text().toStdString());
-    TimeEdit->setText(QString::fromStdString(check.Text));
-    return check.Valid;
-}
-
 bool TEditAlarmRepeating::CheckValidEndTime()
 {
     const TTimeFieldCheck check =
@@ -147,7 +116,7 @@ bool TEditAlarmRepeating::CheckValidEndTime()
 
 void TEditAlarmRepeating::SetAlarmButtonClick()
 {
-    SoundFile = KeptSoundFile(WaveFileEdit->text().toStdString());
+    TakeSoundFile();
     if (!DetermineDaysString() || !CheckValidTime())
         return;
     StartTime = ReadUserTime(TimeEdit->text().toStdString()).value_or(0);
@@ -169,82 +138,11 @@ void TEditAlarmRepeating::SetAlarmButtonClick()
     done(mrOk);
 }
 
-void TEditAlarmRepeating::CancelButtonClick()
-{
-    done(mrCancel);
-}
-
-void TEditAlarmRepeating::EventTypeComboClick()
-{
-    const int position = EventTypeCombo->currentIndex();
-    if (position >= 0)
-        EventType = static_cast<TEventType>(position);
-    const bool withSound = position == etShowAndPlay || position == etPlayOnly;
-    WaveFileEdit->setEnabled(withSound);
-    SelectWavButton->setEnabled(withSound);
-}
-
-void TEditAlarmRepeating::SelectWavButtonClick()
-{
-    if (!ChooseSoundFile)
-        return;
-    const auto chosen = ChooseSoundFile(SoundFileRequestFor(SoundFile, ProgramDir()));
-    if (!chosen || !IsSoundFileName(*chosen))
-        return;
-    SoundFile = *chosen;
-    WaveFileEdit->setText(QString::fromStdString(SoundFile));
-}
-
-void TEditAlarmRepeating::PlayNowButtonClick()
-{
-    const std::string path = WaveFileEdit->text().toStdString();
-    if (SoundFileExists(path) && sound_.PlayTheSound)
-        sound_.PlayTheSound(path);
-}
-
-void TEditAlarmRepeating::BitBtn1Click()
-{
-    if (sound_.Shutup)
-        sound_.Shutup();
-}
-
-void TEditAlarmRepeating::QuickSetTime(QLineEdit& field)
-{
-    TSetTimeDialog dialog(this);
-    CenterForm(dialog, parentWidget() != nullptr ? parentWidget() : this);
-    dialog.TimeValue = ReadUserTime(field.text().toStdString()).value_or(CurrentTime());
-    if (dialog.exec() == mrOk)
-        field.setText(QString::fromStdString(UserTimeText(dialog.TimeValue)));
-}
-
-void TEditAlarmRepeating::ExplorerButton1Click()
-{
-    // A failed check has already put the current time into the field.
-    CheckValidTime();
-    QuickSetTime(*TimeEdit);
-}
-
 void TEditAlarmRepeating::EndingtimeButtonClick()
 {
     if (!CheckValidEndTime())
         UntilTimeEdit->setText(QString::fromStdString(UserTimeText(CurrentTime())));
     QuickSetTime(*UntilTimeEdit);
-}
-
-void TEditAlarmRepeating::HelpbuttonClick()
-{
-    ShowHelpTopic(HelpRepeatingEditor, this);
-}
-
-void TEditAlarmRepeating::done(int result)
-{
-    BitBtn1Click();
-    QDialog::done(result);
-}
-
-void TEditAlarmRepeating::reject()
-{
-    done(mrCancel);
 }
 
 } // namespace nudgeon

@@ -1,8 +1,9 @@
 // Building the repeating editor's controls and connecting them to its handlers.
+#include "ui/DialogControls.h"
 #include "ui/Editrep.h"
 #include "ui/EditrepSpinEdit.h"
 #include "ui/EditrepTexts.h"
-#include "ui/Pictures.h"
+#include "ui/Help.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -21,34 +22,12 @@
 namespace nudgeon {
 namespace {
 
-constexpr int MessageMaxLength = 100;
 constexpr int TimeFieldWidth = 80;
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-template <std::size_t N> QStringList Entries(const std::array<std::string_view, N>& texts)
-{
-    QStringList entries;
-    for (const std::string_view text : texts)
-        entries.append(ToQString(text));
-    return entries;
-}
 
 // Names the control and gives it its hint and, where it shows one, its caption.
 template <typename Widget> Widget* Label(Widget* widget, std::string_view name)
 {
-    const TEditrepText& text = EditrepTextOf(name);
-    widget->setObjectName(ToQString(text.Name));
-    if (!text.Hint.empty())
-        widget->setToolTip(ToQString(text.Hint));
-    if constexpr (requires { widget->setText(QString()); }) {
-        if (!text.Caption.empty())
-            widget->setText(ToQString(text.Caption));
-    }
-    return widget;
+    return WithText(widget, TextOf(EditrepTexts, name));
 }
 
 template <typename Widget> Widget* Make(QWidget* parent, std::string_view name)
@@ -68,14 +47,6 @@ TSpinEdit* MakeNumber(QWidget* parent, std::string_view name, int minimum, int m
                       int increment, int value)
 {
     return Label(new TSpinEdit(minimum, maximum, increment, value, parent), name);
-}
-
-QToolButton* MakeQuickSetButton(QWidget* parent, std::string_view name)
-{
-    auto* button = Make<QToolButton>(parent, name);
-    button->setIcon(AlarmClockIcon());
-    button->setIconSize(QSize(16, 16));
-    return button;
 }
 
 // A framed group headed by the radio button of its rule type.
@@ -100,43 +71,21 @@ void OnChosen(QRadioButton* radio, TEditAlarmRepeating* dialog,
 } // namespace
 
 TEditAlarmRepeating::TEditAlarmRepeating(QWidget* parent, SoundPreview sound)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
-      ChooseSoundFile(SoundFileDialog(this)), sound_(std::move(sound))
+    : TReminderEditor(parent, HelpRepeatingEditor, std::move(sound))
 {
     setObjectName("EditAlarmRepeating");
     setWindowTitle("Repeating Reminder Description");
-    QFont font("Arial");
-    font.setPixelSize(11);
-    setFont(font);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateMessageGroup());
     layout->addWidget(CreateRuleGroups());
     layout->addWidget(CreateTimeGroup());
     layout->addWidget(CreateSoundGroup());
-    layout->addWidget(CreateButtons());
+    layout->addWidget(CreateButtons(TButtonAlignment::Centre));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     rbDayOfweek->setChecked(true);
     SetRecurType();
     ConnectControls();
-}
-
-QWidget* TEditAlarmRepeating::CreateMessageGroup()
-{
-    auto* group = new QWidget(this);
-    Label5 = Make<QLabel>(group, "Label5");
-    SetBold(*Label5, true);
-    Descript = Make<QLineEdit>(group, "Descript");
-    Descript->setMaxLength(MessageMaxLength);
-    Descript->setText("[Type reminder message here]");
-    Label5->setBuddy(Descript);
-    auto* layout = new QVBoxLayout(group);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Label5);
-    layout->addWidget(Descript);
-    return group;
 }
 
 QWidget* TEditAlarmRepeating::CreateRuleGroups()
@@ -238,12 +187,8 @@ QFrame* TEditAlarmRepeating::CreateDayOfYearGroup()
 QWidget* TEditAlarmRepeating::CreateTimeGroup()
 {
     auto* group = new QWidget(this);
-    TimeCaption = Make<QLabel>(group, "TimeCaption");
-    SetBold(*TimeCaption, true);
-    TimeEdit = Make<QLineEdit>(group, "TimeEdit");
+    CreateTimeControls(group, "&Starting Time");
     TimeEdit->setFixedWidth(TimeFieldWidth);
-    TimeCaption->setBuddy(TimeEdit);
-    ExplorerButton1 = MakeQuickSetButton(group, "ExplorerButton1");
 
     OncePerDayCheck = Make<QRadioButton>(group, "OncePerDayCheck");
     RepeatEveryCheck = Make<QRadioButton>(group, "RepeatEveryCheck");
@@ -316,14 +261,8 @@ QWidget* TEditAlarmRepeating::CreateSoundGroup()
     auto* group = new QFrame(this);
     group->setObjectName("SoundGroup");
     group->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Label3 = Make<QLabel>(group, "Label3");
-    EventTypeCombo = MakeList(group, "EventTypeCombo", Entries(EventTypeEntries));
-    Label4 = Make<QLabel>(group, "Label4");
-    WaveFileEdit = Make<QLineEdit>(group, "WaveFileEdit");
-    Label4->setBuddy(WaveFileEdit);
-    SelectWavButton = Make<QPushButton>(group, "SelectWavButton");
-    PlayNowButton = Make<QPushButton>(group, "PlayNowButton");
-    BitBtn1 = Make<QPushButton>(group, "BitBtn1");
+    CreateEditorSoundControls(group,
+                              "Type in the path and name of the sound file (*.wav or *.mid)");
 
     auto* event = new QVBoxLayout;
     event->addWidget(Label3);
@@ -344,22 +283,6 @@ QWidget* TEditAlarmRepeating::CreateSoundGroup()
     return group;
 }
 
-QWidget* TEditAlarmRepeating::CreateButtons()
-{
-    auto* bar = new QWidget(this);
-    SetAlarmButton = Make<QPushButton>(bar, "SetAlarmButton");
-    CancelButton = Make<QPushButton>(bar, "CancelButton");
-    Helpbutton = Make<QPushButton>(bar, "Helpbutton");
-    SetAlarmButton->setDefault(true);
-    auto* layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch(1);
-    for (QPushButton* button : {SetAlarmButton, CancelButton, Helpbutton})
-        layout->addWidget(button);
-    layout->addStretch(1);
-    return bar;
-}
-
 void TEditAlarmRepeating::ConnectControls()
 {
     for (QRadioButton* radio : {rbDayOfweek, rbDayOfMonth, rbDayOfYear, rbSpecial})
@@ -367,19 +290,8 @@ void TEditAlarmRepeating::ConnectControls()
     for (QRadioButton* radio : {OncePerDayCheck, RepeatEveryCheck, ForRemainderOfDay, UntilTime})
         OnChosen(radio, this, &TEditAlarmRepeating::Setbuttons);
     connect(AllDaysCheck, &QCheckBox::toggled, this, &TEditAlarmRepeating::AllDaysCheckClick);
-    connect(EventTypeCombo, &QComboBox::currentIndexChanged, this,
-            &TEditAlarmRepeating::EventTypeComboClick);
-    connect(ExplorerButton1, &QToolButton::clicked, this,
-            &TEditAlarmRepeating::ExplorerButton1Click);
     connect(EndingtimeButton, &QToolButton::clicked, this,
             &TEditAlarmRepeating::EndingtimeButtonClick);
-    connect(SelectWavButton, &QPushButton::clicked, this,
-            &TEditAlarmRepeating::SelectWavButtonClick);
-    connect(PlayNowButton, &QPushButton::clicked, this, &TEditAlarmRepeating::PlayNowButtonClick);
-    connect(BitBtn1, &QPushButton::clicked, this, &TEditAlarmRepeating::BitBtn1Click);
-    connect(SetAlarmButton, &QPushButton::clicked, this, &TEditAlarmRepeating::SetAlarmButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &TEditAlarmRepeating::CancelButtonClick);
-    connect(Helpbutton, &QPushButton::clicked, this, &TEditAlarmRepeating::HelpbuttonClick);
 }
 
 } // namespace nudgeon

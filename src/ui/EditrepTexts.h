@@ -1,29 +1,20 @@
-// The fixed texts of the repeating editor: its controls' captions and hints and the entries of
-// its lists.
+// The fixed texts of the repeating editor's own controls, its rule and time controls: their
+// captions and hints and the entries of its lists.
 #pragma once
 
-#include <algorithm>
+#include "ui/DialogTexts.h"
+
 #include <array>
 #include <string_view>
 
 namespace nudgeon {
 
-struct TEditrepText {
-    std::string_view Name;
-    std::string_view Caption;
-    std::string_view Hint;
-};
-
 inline constexpr std::string_view EditrepDayHint =
     "Check to use this reminder on this day of \neach week";
 inline constexpr std::string_view EditrepMonthHint =
     "Select the month, or choose \"of Each Month\"\nfor all months";
-inline constexpr std::string_view EditrepQuickSetHint = "Click for Quick Time Set";
 
-// A line break in a hint is part of the text.
-inline constexpr std::array<TEditrepText, 42> EditrepTexts{{
-    {"Label5", "&Message", ""},
-    {"Descript", "", "Type your reminder message here"},
+inline constexpr std::array<TControlText, 26> EditrepTexts{{
     {"rbDayOfweek", "Day of the Week",
      "Check here to choose a 'Days of the Week' \nstyle Repeating Reminder"},
     {"Monday", "Mon", EditrepDayHint},
@@ -46,9 +37,6 @@ inline constexpr std::array<TEditrepText, 42> EditrepTexts{{
     {"SpecialOccurrance", "", "Select the occurrance: First, 2nd, 3rd, 4th, 5th\nor Last"},
     {"SpecialDayOfWeek", "", "Select the weekday (Sun-Sat), or select  \"Day\" \nfor any day."},
     {"SpecialMonth", "", EditrepMonthHint},
-    {"TimeCaption", "&Starting Time", ""},
-    {"TimeEdit", "", "Enter the reminder time here"},
-    {"ExplorerButton1", "", EditrepQuickSetHint},
     {"OncePerDayCheck", "Once per day",
      "Check here to have this reminder occur \nonly once per day"},
     {"RepeatEveryCheck", "Repeat Every",
@@ -64,27 +52,9 @@ inline constexpr std::array<TEditrepText, 42> EditrepTexts{{
      "Check here to have this reminder continue \nrepeating at the defined intervals until a "
      "\nspecified time"},
     {"UntilTimeEdit", "", "Enter the ending time here"},
-    {"EndingtimeButton", "", EditrepQuickSetHint},
-    {"Label3", "When this reminder is triggered:", ""},
-    {"EventTypeCombo", "", "Select the action to take when a reminder\nis triggered"},
-    {"Label4", "Specify &Sound File to play (*.wav or *.mid): ", ""},
-    {"WaveFileEdit", "", "Type in the path and name of the sound file (*.wav or *.mid)"},
-    {"SelectWavButton", "&Choose", "Select the sound file from a Windows\nFile Open dialog"},
-    {"PlayNowButton", "Play &Now", "Play the sound file you have selected"},
-    {"BitBtn1", "Shhhh", "Stop a sound file from playing"},
-    {"SetAlarmButton", "&Save", "Save and Set the reminder as specified"},
-    {"CancelButton", "&Cancel", "Cancel all changes made"},
-    {"Helpbutton", "&Help", "Get Windows help for Nudgeon!"},
 }};
+static_assert(AllNamed(EditrepTexts));
 
-// The texts of the control with that name; every control of the editor has an entry.
-constexpr const TEditrepText& EditrepTextOf(std::string_view name)
-{
-    return *std::ranges::find(EditrepTexts, name, &TEditrepText::Name);
-}
-
-inline constexpr std::array<std::string_view, 4> EventTypeEntries{
-    "Show message and play sound", "Only show message", "Only play sound", "Do Nothing"};
 inline constexpr std::array<std::string_view, 13> MonthEntryTexts{
     "of Each Month", "of January",  "of February", "of March",  "of April",
     "of May",        "of June",     "of July",     "of August", "of September",

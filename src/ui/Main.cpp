@@ -12,14 +12,15 @@
 #include "ui/Editex.h"
 #include "ui/Editrep.h"
 #include "ui/EditrepSpinEdit.h"
-#include "ui/EditrepTimes.h"
 #include "ui/Help.h"
 #include "ui/Hints.h"
 #include "ui/MainTexts.h"
 #include "ui/Pictures.h"
 #include "ui/Pref.h"
+#include "ui/SoundFileRules.h"
 #include "ui/Splash.h"
 #include "ui/TabSet.h"
+#include "ui/TimeFields.h"
 #include "ui/UserFormats.h"
 
 #include <QApplication>
@@ -79,13 +80,6 @@ private:
 QString FromUtf8(const std::string& text)
 {
     return QString::fromStdString(text);
-}
-
-// A sound file for a new reminder: the default one, when it exists.
-std::string ExistingSoundFile(const std::string& path)
-{
-    std::error_code error;
-    return !path.empty() && std::filesystem::is_regular_file(path, error) ? path : std::string();
 }
 
 QToolButton* PictureButton(QWidget* parent, const ControlText& text, ButtonPicture picture)
@@ -564,7 +558,7 @@ void TMainForm::AddNormal()
     TickPause pause(*Timer1);
     TEditAlarmExact editor(this, Preview);
     CenterForm(editor, this);
-    editor.SoundFile = ExistingSoundFile(DefaultWaveFile);
+    editor.SoundFile = KeptSoundFile(DefaultWaveFile);
     UseSystemFormats();
     editor.TimeEdit->setText(FromUtf8(FormatDateTime("t", AddMinutes(5, CurrentTime()))));
     UseProgramFormats();
@@ -634,7 +628,7 @@ void TMainForm::AddRepeating()
     TickPause pause(*Timer1);
     TEditAlarmRepeating editor(this, Preview);
     CenterForm(editor, this);
-    editor.SoundFile = ExistingSoundFile(DefaultWaveFile);
+    editor.SoundFile = KeptSoundFile(DefaultWaveFile);
     editor.TimeEdit->setText(FromUtf8(UserTimeText(CurrentTime())));
     editor.UntilTimeEdit->setText(FromUtf8(UserTimeText(AddMinutes(60, CurrentTime()))));
     editor.DaysSpec = "12345";

@@ -7,7 +7,7 @@
 #include "schedule/TickEngine.h"
 #include "schedule/TickServices.h"
 #include "store/Placement.h"
-#include "ui/EditexSound.h"
+#include "ui/SoundPreview.h"
 
 #include <QDialog>
 #include <QMainWindow>

@@ -1,15 +1,12 @@
 #include "ui/Pref.h"
 
-#include "store/ProgramDir.h"
 #include "store/Settings.h"
-#include "ui/EditexRules.h"
-#include "ui/EditrepSoundFile.h"
+#include "ui/DialogControls.h"
 #include "ui/EditrepSpinEdit.h"
 #include "ui/Help.h"
 #include "ui/Hints.h"
 #include "ui/Main.h"
 #include "ui/PrefTimeout.h"
-#include "ui/Settd.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -29,10 +25,8 @@ namespace {
 constexpr int ClientWidth = 512;
 constexpr int ClientHeight = 400;
 
-struct ControlText {
-    std::string_view Name;
-    std::string_view Caption;
-    std::string_view Hint;
+struct PlacedControl {
+    TControlText Text;
     QRect Place;
 };
 
@@ -40,92 +34,65 @@ constexpr std::string_view TrayHint =
     "Nudgeon will place its icon in the System \nTray when minimized";
 
 // Captions, hints and places of the controls, from the top of the window to the bottom.
-constexpr std::array<ControlText, 21> ControlTexts{{
-    {"Label3", "Default action when a reminder is triggered", "", {16, 12, 300, 16}},
-    {"EventTypeCombo",
-     "",
-     "Select the default action to take when a reminder\nis triggered",
+constexpr std::array<PlacedControl, 21> Controls{{
+    {{"Label3", "Default action when a reminder is triggered", ""}, {16, 12, 300, 16}},
+    {{"EventTypeCombo", "", "Select the default action to take when a reminder\nis triggered"},
      {16, 30, 240, 24}},
-    {"Label4", "Default Sound File (*.wav or *.mid)", "", {16, 66, 300, 16}},
-    {"WaveFileEdit", "", "Path and name of the sound file (*.wav or *.mid)", {16, 84, 264, 24}},
-    {"SelectWavButton",
-     "&Choose",
-     "Select the sound file from a Windows\nFile Open dialog",
-     {288, 83, 64, 26}},
-    {"PlayNowButton", "Play &Now", "Play the sound file you have selected", {358, 83, 72, 26}},
-    {"BitBtn1", "Shhhh", "Stop a sound file from playing", {436, 83, 60, 26}},
-    {"Label1",
-     "When Nudgeon! shows a reminder,  there may be times when you are not at your desk and "
-     "cannot respond by clicking one of the buttons. In this situation, Nudgeon should:",
-     "",
+    {{"Label4", "Default Sound File (*.wav or *.mid)", ""}, {16, 66, 300, 16}},
+    {{"WaveFileEdit", "", SoundFileHint}, {16, 84, 264, 24}},
+    {ChooseButtonText, {288, 83, 64, 26}},
+    {PlayNowButtonText, {358, 83, 72, 26}},
+    {ShhhhButtonText, {436, 83, 60, 26}},
+    {{"Label1",
+      "When Nudgeon! shows a reminder,  there may be times when you are not at your desk and "
+      "cannot respond by clicking one of the buttons. In this situation, Nudgeon should:",
+      ""},
      {16, 124, 480, 32}},
-    {"Continue",
-     "Continue waiting ",
-     "Select here to have Nudgeon! continue waiting\nindefinately",
+    {{"Continue", "Continue waiting ",
+      "Select here to have Nudgeon! continue waiting\nindefinately"},
      {32, 164, 200, 20}},
-    {"WaitFor",
-     "Wait for",
-     "Select here to have Nudgeon! timeout after a\ncertain number of minutes",
+    {{"WaitFor", "Wait for",
+      "Select here to have Nudgeon! timeout after a\ncertain number of minutes"},
      {32, 192, 76, 20}},
-    {"Minutes",
-     "",
-     "Select the number of minutes Nudgeon! should\nwait before a timeout",
+    {{"Minutes", "", "Select the number of minutes Nudgeon! should\nwait before a timeout"},
      {110, 190, 52, 24}},
-    {"Label2", "minutes, then:", "", {170, 194, 80, 16}},
-    {"Action",
-     "",
-     "Nudgeon should take the following action when\na time-out is reached",
+    {{"Label2", "minutes, then:", ""}, {170, 194, 80, 16}},
+    {{"Action", "", "Nudgeon should take the following action when\na time-out is reached"},
      {256, 190, 220, 24}},
-    {"ShowHints",
-     "Show Hints",
-     "Show popup help hints when the mouse\npasses over a screen item (like this!)",
+    {{"ShowHints", "Show Hints",
+      "Show popup help hints when the mouse\npasses over a screen item (like this!)"},
      {16, 230, 200, 20}},
-    {"Label7",
-     "Show popup help hints when the mouse passes over a screen item",
-     "Show popup help hints when the mouse \npasses over a screen item (like this!)",
+    {{"Label7", "Show popup help hints when the mouse passes over a screen item",
+      "Show popup help hints when the mouse \npasses over a screen item (like this!)"},
      {36, 250, 460, 16}},
-    {"MiniMizeToTray", "Minimize to System Tray", TrayHint, {16, 272, 200, 20}},
-    {"Label6",
-     "Nudgeon will place its icon in the System Tray when minimized",
-     TrayHint,
+    {{"MiniMizeToTray", "Minimize to System Tray", TrayHint}, {16, 272, 200, 20}},
+    {{"Label6", "Nudgeon will place its icon in the System Tray when minimized", TrayHint},
      {36, 292, 460, 16}},
-    {"AnimateIcon",
-     "Animate Tray Icon",
-     "Check here if you want a ticking clock for\nNudgeon!'s tray icon (Windows 95 only)",
+    {{"AnimateIcon", "Animate Tray Icon",
+      "Check here if you want a ticking clock for\nNudgeon!'s tray icon (Windows 95 only)"},
      {16, 314, 200, 20}},
-    {"Okbutton", "Ok", "Save this time", {240, 356, 80, 28}},
-    {"CancelButton", "&Cancel", "Cancel all changes made", {328, 356, 80, 28}},
-    {"Helpbutton", "&Help", "Get Windows help for Nudgeon!", {416, 356, 80, 28}},
+    {OkButtonText, {240, 356, 80, 28}},
+    {CancelButtonText, {328, 356, 80, 28}},
+    {HelpButtonText, {416, 356, 80, 28}},
 }};
+static_assert(std::ranges::none_of(Controls, [](const PlacedControl& control) {
+    return control.Text.Name.empty();
+}));
 
-const QStringList EventTypeItems{"Show message and play sound", "Only show message",
-                                 "Only play sound", "Do Nothing"};
-
-QString ToQString(std::string_view text)
+const PlacedControl& ControlOf(std::string_view name)
 {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-const ControlText& TextOf(std::string_view name)
-{
-    const auto found = std::ranges::find(ControlTexts, name, &ControlText::Name);
-    Q_ASSERT(found != ControlTexts.end());
+    const auto found = std::ranges::find(
+        Controls, name, [](const PlacedControl& control) { return control.Text.Name; });
+    Q_ASSERT(found != Controls.end());
     return *found;
 }
 
 // Names, places and gives the hint and, where it shows one, the caption of the table.
 template <typename Widget> Widget* Place(Widget* widget, std::string_view name)
 {
-    const ControlText& text = TextOf(name);
-    widget->setObjectName(ToQString(text.Name));
-    widget->setGeometry(text.Place);
-    if (!text.Hint.empty())
-        widget->setToolTip(ToQString(text.Hint));
-    if constexpr (requires { widget->setText(QString()); }) {
-        if (!text.Caption.empty())
-            widget->setText(ToQString(text.Caption));
-    }
-    return widget;
+    const PlacedControl& control = ControlOf(name);
+    widget->setGeometry(control.Place);
+    return WithText(widget, control.Text);
 }
 
 template <typename Widget> Widget* Make(QWidget* parent, std::string_view name)
@@ -133,42 +100,29 @@ template <typename Widget> Widget* Make(QWidget* parent, std::string_view name)
     return Place(new Widget(parent), name);
 }
 
-void SetItalic(QLabel& label)
-{
-    QFont font = label.font();
-    font.setItalic(true);
-    label.setFont(font);
-}
-
 } // namespace
 
 TPreferences::TPreferences(QWidget* parent, SoundPreview sound)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      ChooseSoundFile(SoundFileDialog(this)), sound_(std::move(sound))
+    : TSoundDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
+                   HelpPreferences, std::move(sound))
 {
     setObjectName("Preferences");
     setWindowTitle("Preferences");
-    QFont font("Arial");
-    font.setPixelSize(11);
-    setFont(font);
     setFixedSize(ClientWidth, ClientHeight);
-    CreateSoundControls();
+    CreatePlacedSoundControls();
     CreateTimeoutControls();
     CreateSwitches();
     CreateButtons();
     ConnectControls();
 }
 
-void TPreferences::CreateSoundControls()
+void TPreferences::CreatePlacedSoundControls()
 {
-    Label3 = Make<QLabel>(this, "Label3");
-    EventTypeCombo = Make<QComboBox>(this, "EventTypeCombo");
-    EventTypeCombo->addItems(EventTypeItems);
-    Label4 = Make<QLabel>(this, "Label4");
-    WaveFileEdit = Make<QLineEdit>(this, "WaveFileEdit");
-    SelectWavButton = Make<QPushButton>(this, "SelectWavButton");
-    PlayNowButton = Make<QPushButton>(this, "PlayNowButton");
-    BitBtn1 = Make<QPushButton>(this, "BitBtn1");
+    CreateSoundControls(this, {ControlOf("Label3").Text, ControlOf("EventTypeCombo").Text,
+                               ControlOf("Label4").Text, ControlOf("WaveFileEdit").Text});
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             Label3, EventTypeCombo, Label4, WaveFileEdit, SelectWavButton, PlayNowButton, BitBtn1})
+        control->setGeometry(ControlOf(control->objectName().toStdString()).Place);
 }
 
 void TPreferences::CreateTimeoutControls()
@@ -200,8 +154,9 @@ void TPreferences::CreateSwitches()
 void TPreferences::CreateButtons()
 {
     Okbutton = Make<QPushButton>(this, "Okbutton");
-    CancelButton = Make<QPushButton>(this, "CancelButton");
-    Helpbutton = Make<QPushButton>(this, "Helpbutton");
+    CreateCancelAndHelp(this);
+    Place(CancelButton, "CancelButton");
+    Place(Helpbutton, "Helpbutton");
     Okbutton->setDefault(true);
 }
 
@@ -209,21 +164,7 @@ void TPreferences::ConnectControls()
 {
     for (QRadioButton* radio : {Continue, WaitFor})
         connect(radio, &QRadioButton::toggled, this, &TPreferences::ContinueClick);
-    connect(SelectWavButton, &QPushButton::clicked, this, &TPreferences::SelectWavButtonClick);
-    connect(PlayNowButton, &QPushButton::clicked, this, &TPreferences::PlayNowButtonClick);
-    connect(BitBtn1, &QPushButton::clicked, this, &TPreferences::BitBtn1Click);
     connect(Okbutton, &QPushButton::clicked, this, &TPreferences::OkbuttonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &TPreferences::CancelButtonClick);
-    connect(Helpbutton, &QPushButton::clicked, this, &TPreferences::HelpbuttonClick);
-}
-
-void TPreferences::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TPreferences::FormActivate()
@@ -252,51 +193,6 @@ void TPreferences::OkbuttonClick()
     // What the field shows is what the user takes for the default sound.
     DefaultWaveFile = WaveFileEdit->text().toStdString();
     done(mrOk);
-}
-
-void TPreferences::CancelButtonClick()
-{
-    done(mrCancel);
-}
-
-void TPreferences::HelpbuttonClick()
-{
-    ShowHelpTopic(HelpPreferences, this);
-}
-
-void TPreferences::PlayNowButtonClick()
-{
-    const std::string path = WaveFileEdit->text().toStdString();
-    if (SoundFileExists(path) && sound_.PlayTheSound)
-        sound_.PlayTheSound(path);
-}
-
-void TPreferences::SelectWavButtonClick()
-{
-    if (!ChooseSoundFile)
-        return;
-    const auto chosen = ChooseSoundFile(SoundFileRequestFor(DefaultWaveFile, ProgramDir()));
-    if (!chosen || !IsSoundFileName(*chosen))
-        return;
-    DefaultWaveFile = *chosen;
-    WaveFileEdit->setText(QString::fromStdString(DefaultWaveFile));
-}
-
-void TPreferences::BitBtn1Click()
-{
-    if (sound_.Shutup)
-        sound_.Shutup();
-}
-
-void TPreferences::done(int result)
-{
-    BitBtn1Click();
-    QDialog::done(result);
-}
-
-void TPreferences::reject()
-{
-    done(mrCancel);
 }
 
 void CopySettingsIn(TPreferences& dialog, bool animationOffered)

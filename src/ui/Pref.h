@@ -2,10 +2,8 @@
 // that shows it.
 #pragma once
 
-#include "ui/EditexSound.h"
-#include "ui/EditrepSoundDialog.h"
+#include "ui/SoundDialog.h"
 
-#include <QDialog>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -14,10 +12,8 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QShowEvent;
 
 namespace nudgeon {
 
@@ -26,7 +22,7 @@ class TSpinEdit;
 // Use: construct, fill with CopySettingsIn, exec(); on mrOk (1) CopySettingsOut. The three
 // fields below have no control of their own; the other settings travel in EventTypeCombo,
 // MiniMizeToTray, ShowHints and AnimateIcon.
-class TPreferences : public QDialog {
+class TPreferences : public TSoundDialog {
     Q_OBJECT
 
 public:
@@ -39,16 +35,6 @@ public:
     // The sound new reminders get; set by "&Choose" and by the field's text on Ok.
     std::string DefaultWaveFile;
 
-    // The file dialog of "&Choose"; replaceable so that tests need no one at the screen.
-    SoundFileChooser ChooseSoundFile;
-
-    QLabel* Label3 = nullptr;
-    QComboBox* EventTypeCombo = nullptr;
-    QLabel* Label4 = nullptr;
-    QLineEdit* WaveFileEdit = nullptr;
-    QPushButton* SelectWavButton = nullptr;
-    QPushButton* PlayNowButton = nullptr;
-    QPushButton* BitBtn1 = nullptr;
     QLabel* Label1 = nullptr;
     QRadioButton* Continue = nullptr;
     QRadioButton* WaitFor = nullptr;
@@ -61,36 +47,21 @@ public:
     QLabel* Label6 = nullptr;
     QCheckBox* AnimateIcon = nullptr;
     QPushButton* Okbutton = nullptr;
-    QPushButton* CancelButton = nullptr;
-    QPushButton* Helpbutton = nullptr;
 
     // Enables the minutes and the answer exactly while "Wait for" is chosen.
     void ContinueClick();
     void OkbuttonClick();
-    void CancelButtonClick();
-    void HelpbuttonClick();
-    void PlayNowButtonClick();
-    void SelectWavButtonClick();
-    void BitBtn1Click();
-
-    // Every way of closing stops a sound that is playing.
-    void done(int result) override;
-    // Esc gives mrCancel rather than QDialog's 0.
-    void reject() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FormActivate() override;
+    std::string& CurrentSoundFile() override { return DefaultWaveFile; }
 
 private:
-    void CreateSoundControls();
+    void CreatePlacedSoundControls();
     void CreateTimeoutControls();
     void CreateSwitches();
     void CreateButtons();
     void ConnectControls();
-    void FormActivate();
-
-    SoundPreview sound_;
-    bool activated_ = false;
 };
 
 // The settings variables into the dialog; "Animate Tray Icon" is offered only when asked.

@@ -7,15 +7,9 @@ target_sources(nudgeon_ui PRIVATE
     EditrepNumbers.h
     EditrepRules.cpp
     EditrepRules.h
-    EditrepSoundDialog.cpp
-    EditrepSoundDialog.h
-    EditrepSoundFile.cpp
-    EditrepSoundFile.h
     EditrepSpinEdit.cpp
     EditrepSpinEdit.h
     EditrepTexts.h
-    EditrepTimes.cpp
-    EditrepTimes.h
     Pref.cpp
     Pref.h
     PrefTimeout.cpp

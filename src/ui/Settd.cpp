@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 #include <cstdio>
 
@@ -21,31 +20,6 @@ constexpr int CellsPerHourRow = 6;
 constexpr int CellsPerMinuteRow = 10;
 constexpr int MinutesPerHour = 60;
 const char* const TagProperty = "Tag";
-
-struct ButtonText {
-    const char* Name;
-    const char* Caption;
-    const char* Hint;
-};
-
-constexpr ButtonText OkText{"Okbutton", "Ok", "Save this time"};
-constexpr ButtonText CancelText{"CancelButton", "&Cancel", "Cancel all changes made"};
-constexpr ButtonText HelpText{"Helpbutton", "&Help", "Get Windows help for Nudgeon!"};
-
-QFont DialogFont()
-{
-    QFont font("Arial");
-    font.setPixelSize(11);
-    return font;
-}
-
-QPushButton* MakeButton(QWidget* parent, const ButtonText& text)
-{
-    auto* button = new QPushButton(QString::fromUtf8(text.Caption), parent);
-    button->setObjectName(text.Name);
-    button->setToolTip(QString::fromUtf8(text.Hint));
-    return button;
-}
 
 // The title bar of a cell group, drawn like an active window's caption.
 QLabel* MakeTitle(QWidget* parent, const char* name, const char* text)
@@ -62,6 +36,15 @@ QLabel* MakeTitle(QWidget* parent, const char* name, const char* text)
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     title->setPalette(palette);
     return title;
+}
+
+// A raised panel of cells headed by its title bar.
+QFrame* MakeCellPanel(QWidget* parent, const char* name)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    return panel;
 }
 
 TGraphicPanel* MakeCell(QWidget* parent, const QString& caption, int tag, const char* hint)
@@ -97,10 +80,10 @@ int TagOf(const TGraphicPanel* cell)
 } // namespace
 
 TSetTimeDialog::TSetTimeDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : TProgramDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint,
+                     HelpTimeSetDialog)
 {
     setObjectName("SetTimeDialog");
-    setFont(DialogFont());
     CreateHourPanel();
     CreateMinutePanel();
 
@@ -115,9 +98,7 @@ TSetTimeDialog::TSetTimeDialog(QWidget* parent)
 
 void TSetTimeDialog::CreateHourPanel()
 {
-    HourPanel = new QFrame(this);
-    HourPanel->setObjectName("HourPanel");
-    HourPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    HourPanel = MakeCellPanel(this, "HourPanel");
     Label3 = MakeTitle(HourPanel, "Label3", "  Hour");
     auto* cells = new QGridLayout;
     cells->setSpacing(1);
@@ -148,9 +129,7 @@ void TSetTimeDialog::CreateHourPanel()
 
 void TSetTimeDialog::CreateMinutePanel()
 {
-    MinutePanel = new QFrame(this);
-    MinutePanel->setObjectName("MinutePanel");
-    MinutePanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    MinutePanel = MakeCellPanel(this, "MinutePanel");
     Label4 = MakeTitle(MinutePanel, "Label4", "  Minute");
     auto* cells = new QGridLayout;
     cells->setSpacing(1);
@@ -170,20 +149,8 @@ void TSetTimeDialog::CreateMinutePanel()
 
 QWidget* TSetTimeDialog::CreateButtons()
 {
-    auto* bar = new QWidget(this);
-    Okbutton = MakeButton(bar, OkText);
-    CancelButton = MakeButton(bar, CancelText);
-    Helpbutton = MakeButton(bar, HelpText);
-    Okbutton->setDefault(true);
-    auto* layout = new QHBoxLayout(bar);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch(1);
-    for (QPushButton* button : {Okbutton, CancelButton, Helpbutton})
-        layout->addWidget(button);
-    connect(Okbutton, &QPushButton::clicked, this, [this] { done(mrOk); });
-    connect(CancelButton, &QPushButton::clicked, this, &TSetTimeDialog::reject);
-    connect(Helpbutton, &QPushButton::clicked, this,
-            [this] { ShowHelpTopic(HelpTimeSetDialog, this); });
+    QWidget* bar = CreateButtonBar(OkButtonText, Okbutton, TButtonAlignment::Right);
+    connect(Okbutton, &QPushButton::clicked, this, &TSetTimeDialog::OkbuttonClick);
     return bar;
 }
 
@@ -195,15 +162,6 @@ TGraphicPanel* TSetTimeDialog::HourCell(int hour) const
 TGraphicPanel* TSetTimeDialog::MinuteCell(int minute) const
 {
     return minuteCells_.at(static_cast<std::size_t>(minute));
-}
-
-void TSetTimeDialog::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        FormActivate();
-    }
 }
 
 void TSetTimeDialog::FormActivate()
@@ -240,9 +198,9 @@ void TSetTimeDialog::ShowDateTime()
         Highlight(*cell, TagOf(cell) == selectedMinute_);
 }
 
-void TSetTimeDialog::reject()
+void TSetTimeDialog::OkbuttonClick()
 {
-    done(mrCancel);
+    done(mrOk);
 }
 
 } // namespace nudgeon

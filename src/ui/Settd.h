@@ -2,25 +2,20 @@
 #pragma once
 
 #include "model/DateTime.h"
+#include "ui/ProgramDialog.h"
 
-#include <QDialog>
 #include <array>
 
 class QFrame;
 class QLabel;
 class QPushButton;
-class QShowEvent;
 
 namespace nudgeon {
 
 class TGraphicPanel;
 
-// The modal results of the program's dialogs.
-inline constexpr int mrOk = 1;
-inline constexpr int mrCancel = 2;
-
 // Use: construct, set TimeValue, exec(); on mrOk read TimeValue (seconds are always zero).
-class TSetTimeDialog : public QDialog {
+class TSetTimeDialog : public TProgramDialog {
     Q_OBJECT
 
 public:
@@ -45,30 +40,24 @@ public:
     QLabel* Label3 = nullptr; // hour title
     QLabel* Label4 = nullptr; // minute title
     QPushButton* Okbutton = nullptr;
-    QPushButton* CancelButton = nullptr;
-    QPushButton* Helpbutton = nullptr;
 
     void HourClick(TGraphicPanel* sender);
     void MinuteClick(TGraphicPanel* sender);
     void ShowDateTime();
-
-    // Esc and Cancel give mrCancel rather than QDialog's 0.
-    void reject() override;
+    void OkbuttonClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FormActivate() override;
 
 private:
     void CreateHourPanel();
     void CreateMinutePanel();
     QWidget* CreateButtons();
-    void FormActivate();
 
     std::array<TGraphicPanel*, HoursPerDay> hourCells_{};
     std::array<TGraphicPanel*, 60> minuteCells_{};
     int selectedHour_ = 0;
     int selectedMinute_ = 0;
-    bool activated_ = false;
 };
 
 } // namespace nudgeon

@@ -1,6 +1,7 @@
 #include "ui/Splash.h"
 
-#include "ui/Settd.h"
+#include "ui/DialogControls.h"
+#include "ui/ProgramDialog.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,13 +21,6 @@ constexpr QPoint VersionPlace{199, 22};
 constexpr QPoint BitnessPlace{199, 42};
 constexpr QRect BevelPlace{199, 83, 203, 2};
 constexpr QRect OkPlace{329, 189, 76, 35};
-
-QFont ArialFont(int pixelSize)
-{
-    QFont font("Arial");
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QPoint place)
 {
@@ -66,7 +60,8 @@ QPixmap NamePicture()
     picture.fill(QColor(0, 0, 128));
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    QFont font = ArialFont(30);
+    QFont font = DialogFont();
+    font.setPixelSize(30);
     font.setBold(true);
     font.setItalic(true);
     painter.setFont(font);
@@ -81,7 +76,7 @@ TSplashform::TSplashform(QWidget* parent)
 {
     setObjectName("Splashform");
     setWindowTitle("About Nudgeon!");
-    setFont(ArialFont(11));
+    setFont(DialogFont());
     setFixedSize(ClientWidth, ClientHeight);
 
     Image1 = new QLabel(this);

@@ -1,12 +1,9 @@
 #include "ui/EditrepRules.h"
 
 #include "ui/EditrepNumbers.h"
-#include "ui/EditrepSoundFile.h"
-#include "ui/EditrepTimes.h"
+#include "ui/TimeFields.h"
 #include "ui/dialogs/DialogTestSupport.h"
 
-#include <QTemporaryDir>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace nudgeon {
@@ -278,6 +275,20 @@ TEST_F(TimeCheckTest, TheEndingTimeMustBeReadableAndLaterThanTheStart)
     }
 }
 
+TEST_F(TimeCheckTest, MessagesAreShownWithTheProgramsFormatsBackInForce)
+{
+    UseLocale("de_DE");
+    std::vector<std::string> shortDateFormats;
+    SetMessageBoxHooks({[&](std::string_view, std::string_view) {
+                            shortDateFormats.push_back(FormatsInForce().ShortDateFormat);
+                        },
+                        {}});
+    EXPECT_FALSE(CheckStartingTime("soon").Valid);
+    EXPECT_FALSE(CheckEndingTime("later", "9:00").Valid);
+    EXPECT_FALSE(CheckEndingTime("8:00", "9:00").Valid);
+    EXPECT_EQ(shortDateFormats, std::vector<std::string>(3, "mm/dd/yyyy"));
+}
+
 TEST_F(TimeCheckTest, TimesAreShownAndReadInTheUsersOwnFormat)
 {
     UseLocale("de_DE");
@@ -288,30 +299,6 @@ TEST_F(TimeCheckTest, TimesAreShownAndReadInTheUsersOwnFormat)
     EXPECT_EQ(ReadUserTime("7:30 pm"), EncodeTime(19, 30));
     EXPECT_EQ(ReadUserTime("7.30"), std::nullopt);
     ExpectProgramFormatsInForce();
-}
-
-TEST(SoundFileRulesTest, AMissingFileIsDroppedAndTheDialogStartsBesideTheCurrentOne)
-{
-    QTemporaryDir directory;
-    const std::filesystem::path dir = directory.path().toStdString();
-    const std::string bell = (dir / "Bell.wav").string();
-    std::ofstream(bell) << "RIFF";
-
-    EXPECT_EQ(KeptSoundFile(bell), bell);
-    EXPECT_EQ(KeptSoundFile((dir / "Gone.wav").string()), "");
-    EXPECT_EQ(KeptSoundFile(dir.string()), ""); // a folder is no sound file
-    EXPECT_EQ(KeptSoundFile(""), "");
-
-    const std::filesystem::path programDir = "/opt/nudgeon/";
-    const TSoundFileRequest existing = SoundFileRequestFor(bell, programDir);
-    EXPECT_EQ(existing.Folder, (dir / "").string());
-    EXPECT_EQ(existing.ProposedName, bell);
-    const TSoundFileRequest missing = SoundFileRequestFor("/music/Gone.mid", programDir);
-    EXPECT_EQ(missing.Folder, "/music/");
-    EXPECT_EQ(missing.ProposedName, "");
-    const TSoundFileRequest none = SoundFileRequestFor("", programDir);
-    EXPECT_EQ(none.Folder, programDir);
-    EXPECT_EQ(none.ProposedName, "");
 }
 
 } // namespace

@@ -16,7 +16,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBrowser>
 #include <QToolButton>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -24,6 +23,9 @@
 
 namespace nudgeon {
 namespace {
+
+using test::Click;
+using test::Type;
 
 const TDateTime March5 = EncodeDate(2024, 3, 5);
 const QString Now = "2:07 PM";
@@ -37,8 +39,7 @@ class EditrepTest : public test::UserFormatsFixture {
 protected:
     test::FakeClock clock{March5 + EncodeTime(14, 7, 42)};
     test::InfoRecorder infos;
-    std::vector<std::string> played;
-    int shutups = 0;
+    test::SoundRecorder sound;
     std::unique_ptr<TEditAlarmRepeating> dialog;
 
     EditrepTest() { UseLocale("en_US"); }
@@ -53,31 +54,8 @@ protected:
         dialog->UntilTimeEdit->setText(until);
         dialog->show();
     }
-    void Create()
-    {
-        dialog = std::make_unique<TEditAlarmRepeating>(
-            nullptr, SoundPreview{[this](const std::string& path) { played.push_back(path); },
-                                  [this] {
-                                      ++shutups;
-                                  }});
-    }
+    void Create() { dialog = std::make_unique<TEditAlarmRepeating>(nullptr, sound.Preview()); }
 
-    // Near the left edge: a radio button or check box answers only on its box and caption.
-    static void Click(QWidget* widget)
-    {
-        const QPoint point(std::min(8, widget->width() / 2), widget->height() / 2);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, point);
-    }
-    static void Type(QLineEdit* field, const QString& text)
-    {
-        field->selectAll();
-        QTest::keyClicks(field, text);
-    }
-    static void Type(TSpinEdit* field, const QString& text)
-    {
-        field->selectAll();
-        QTest::keyClicks(field, text);
-    }
     void Save() { Click(dialog->SetAlarmButton); }
     bool Saved() const { return dialog->isHidden() && dialog->result() == mrOk; }
     std::vector<QString> Infos() const
@@ -586,20 +564,20 @@ TEST_F(EditrepSoundTest, PlayNowPlaysAnExistingFileAndEveryCloseStopsTheSound)
     dialog->show();
     EXPECT_EQ(dialog->WaveFileEdit->text().toStdString(), bell);
     Click(dialog->PlayNowButton);
-    EXPECT_EQ(played, std::vector<std::string>{bell});
+    EXPECT_EQ(sound.played, std::vector<std::string>{bell});
     Type(dialog->WaveFileEdit, "/nowhere/Gone.wav");
     Click(dialog->PlayNowButton);
-    EXPECT_EQ(played.size(), 1u);
+    EXPECT_EQ(sound.played.size(), 1u);
     // Play Now works whatever the event type.
     Type(dialog->WaveFileEdit, QString::fromStdString(bell));
     QTest::keyClick(dialog->EventTypeCombo, Qt::Key_End);
     EXPECT_FALSE(dialog->WaveFileEdit->isEnabled());
     Click(dialog->PlayNowButton);
-    EXPECT_EQ(played, (std::vector<std::string>{bell, bell}));
+    EXPECT_EQ(sound.played, (std::vector<std::string>{bell, bell}));
     Click(dialog->BitBtn1);
-    EXPECT_EQ(shutups, 1);
+    EXPECT_EQ(sound.shutups, 1);
     Click(dialog->CancelButton);
-    EXPECT_EQ(shutups, 2);
+    EXPECT_EQ(sound.shutups, 2);
     EXPECT_EQ(dialog->result(), mrCancel);
 }
 
@@ -730,11 +708,7 @@ TEST_F(EditrepTest, HelpOpensTheTopicOfTheRepeatingEditor)
 {
     Open();
     Click(dialog->Helpbutton);
-    ASSERT_NE(HelpWindow(), nullptr);
-    EXPECT_TRUE(HelpWindow()->isVisible());
-    EXPECT_EQ(HelpWindow()->findChild<QTextBrowser*>("HelpBrowser")->source(),
-              HelpTopicUrl(HelpRepeatingEditor));
-    HelpWindow()->close();
+    test::ExpectHelpShows(HelpRepeatingEditor);
 }
 
 TEST_F(EditrepTest, AUserTypesAMessageAndPressesEnterInAModalDialog)

@@ -17,13 +17,14 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBrowser>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
 namespace nudgeon {
 namespace {
+
+using test::Click;
 
 TEST(TimeoutMappingTest, StoredTimeoutsShowAsMinutesAndAnswer)
 {
@@ -68,8 +69,7 @@ protected:
     QTemporaryDir directory;
     std::filesystem::path settingsFile = directory.filePath("Nudgeon.INI").toStdString();
     test::InfoRecorder infos;
-    std::vector<std::string> played;
-    int shutups = 0;
+    test::SoundRecorder sound;
     int trayApplied = 0;
     bool trayAvailable = true;
     bool hintsBefore = HintsEnabled();
@@ -90,12 +90,7 @@ protected:
     }
     TPreferencesCommand Command()
     {
-        return {nullptr, settingsFile,
-                SoundPreview{[this](const std::string& path) { played.push_back(path); },
-                             [this] {
-                                 ++shutups;
-                             }},
-                trayAvailable, [this] {
+        return {nullptr, settingsFile, sound.Preview(), trayAvailable, [this] {
                     ++trayApplied;
                 }};
     }
@@ -104,16 +99,6 @@ protected:
     {
         test::WhenModalOpens<TPreferences>(std::move(use));
         return RunPreferencesDialog(Command());
-    }
-    static void Click(QWidget* widget)
-    {
-        const QPoint point(std::min(8, widget->width() / 2), widget->height() / 2);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, point);
-    }
-    static void Type(QLineEdit* field, const QString& text)
-    {
-        field->selectAll();
-        QTest::keyClicks(field, text);
     }
 };
 
@@ -253,7 +238,7 @@ TEST_F(PrefTest, CancelAfterChangingEverythingLeavesFileHintsAndTrayAlone)
     EXPECT_TRUE(UseTray);
     EXPECT_EQ(TimeoutSeconds, 600);
     EXPECT_EQ(DefaultWaveFile, "");
-    EXPECT_EQ(shutups, 1); // the close stopped any sound
+    EXPECT_EQ(sound.shutups, 1); // the close stopped any sound
 }
 
 TEST_F(PrefTest, WithoutATrayAnimationIsNotOfferedAndItsValueIsKept)
@@ -292,8 +277,8 @@ TEST_F(PrefTest, TheDefaultSoundIsChosenOnlyAsWaveOrMidiAndPlaysWhenItExists)
         Click(dialog.BitBtn1);
         Click(dialog.Okbutton);
     }));
-    EXPECT_EQ(played, std::vector<std::string>{bell});
-    EXPECT_EQ(shutups, 2); // Shhhh and the close
+    EXPECT_EQ(sound.played, std::vector<std::string>{bell});
+    EXPECT_EQ(sound.shutups, 2); // Shhhh and the close
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[0].Folder, ProgramDir());
     EXPECT_EQ(DefaultWaveFile, bell);
@@ -307,11 +292,7 @@ TEST_F(PrefTest, HelpOpensThePreferencesTopicOverTheModalDialog)
     Store("");
     Run([](TPreferences& dialog) {
         Click(dialog.Helpbutton);
-        ASSERT_NE(HelpWindow(), nullptr);
-        EXPECT_TRUE(HelpWindow()->isVisible());
-        EXPECT_EQ(HelpWindow()->findChild<QTextBrowser*>("HelpBrowser")->source(),
-                  HelpTopicUrl(HelpPreferences));
-        HelpWindow()->close();
+        test::ExpectHelpShows(HelpPreferences);
         Click(dialog.CancelButton);
     });
 }

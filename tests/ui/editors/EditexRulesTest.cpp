@@ -50,53 +50,5 @@ TEST(EditexRulesTest, YearStepsKeepMonthAndDayExceptTheLeapDay)
     }
 }
 
-TEST(EditexRulesTest, SoundFileNamesNeedWavOrMidAnywhereInAnyCase)
-{
-    const struct {
-        const char* path;
-        bool sound;
-    } cases[] = {
-        {"/home/me/bell.wav", true},
-        {"/home/me/BELL.WAV", true},
-        {"/home/me/Tune.Mid", true},
-        {"/home/me/song.midi", true},          // ".MID" need not end the name
-        {"/home/me/x.wav.bak", true},          // nor be the last extension
-        {"/home/me/my.wavs/readme.txt", true}, // a folder's name counts too
-        {"/home/me/bell.prn", false},          // the name typed without an extension
-        {"/home/me/bell.mp3", false},
-        {"/home/me/wav", false},
-        {"", false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(IsSoundFileName(c.path), c.sound);
-    }
-}
-
-TEST(EditexRulesTest, FolderOfKeepsEverythingUpToTheLastSeparator)
-{
-    const struct {
-        const char* path;
-        const char* folder;
-    } cases[] = {
-        {"/usr/share/sounds/bell.wav", "/usr/share/sounds/"},
-        {"C:\\Sounds\\bell.wav", "C:\\Sounds\\"},
-        {"/mixed\\both/x.mid", "/mixed\\both/"},
-        {"/bell.wav", "/"},
-        {"bell.wav", ""},
-        {"", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(FolderOf(c.path), c.folder);
-    }
-}
-
-TEST(EditexRulesTest, InvalidTimeMessageBreaksTheLineBeforeTheExample)
-{
-    EXPECT_EQ(InvalidTimeMessage("2:20 PM"),
-              "Invalid time. Please use your Windows Time format\n   Example: 2:20 PM");
-}
-
 } // namespace
 } // namespace nudgeon

@@ -7,6 +7,7 @@
 #include "support/FakeClock.h"
 #include "ui/Help.h"
 #include "ui/Settd.h"
+#include "ui/dialogs/DialogTestSupport.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -22,61 +23,31 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QUrl>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
-
-// Readable failure messages for Qt's strings and addresses.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QUrl& url, std::ostream* os)
-{
-    *os << url.toString().toStdString();
-}
 
 namespace nudgeon {
 namespace {
 
+using test::Click;
+
 const TDateTime Jan31 = EncodeDate(2024, 1, 31);
-const QString InvalidTimeText =
+const std::string InvalidTimeText =
     "Invalid time. Please use your Windows Time format\n   Example: 2:20 PM";
 
-class EditexTest : public testing::Test {
+class EditexTest : public test::UserFormatsFixture {
 protected:
     test::FakeClock clock{Jan31 + EncodeTime(14, 20, 10)};
     const TFormatSettings saved = FormatsInForce();
-    std::vector<QString> infos;
-    std::vector<std::string> played;
-    int shutups = 0;
+    test::InfoRecorder infos;
+    test::SoundRecorder sound;
     std::unique_ptr<TEditAlarmExact> editor;
 
     void SetUp() override
     {
         UseUserTimeFormat("h:nn AMPM");
-        SetMessageBoxHooks({[this](std::string_view, std::string_view text) {
-                                infos.push_back(
-                                    QString::fromUtf8(text.data(), qsizetype(text.size())));
-                            },
-                            [](std::string_view, std::string_view) {
-                                return false;
-                            }});
-        editor = std::make_unique<TEditAlarmExact>(
-            nullptr, SoundPreview{[this](const std::string& path) { played.push_back(path); },
-                                  [this] {
-                                      ++shutups;
-                                  }});
-    }
-
-    void TearDown() override
-    {
-        editor.reset();
-        SetMessageBoxHooks({});
-        SaveSystemFormats();
-        SetFormatsInForce(saved);
+        editor = std::make_unique<TEditAlarmExact>(nullptr, sound.Preview());
     }
 
     // The user's clock: a 12-hour or a 24-hour short time format, English designators.
@@ -98,8 +69,7 @@ protected:
         editor->TimeEdit->clear();
         QTest::keyClicks(editor->TimeEdit, text);
     }
-    void Save() { QTest::mouseClick(editor->SetAlarmButton, Qt::LeftButton); }
-    void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void Save() { Click(editor->SetAlarmButton); }
     QDate Shown() const { return editor->Calendar->selectedDate(); }
     QString LongDate(const QDate& date) const
     {
@@ -131,26 +101,26 @@ TEST_F(EditexTest, SaveReadsTheTypedTimeOrResetsTheFieldAndStaysOpen)
     for (const TimeCase& c : cases) {
         SCOPED_TRACE(c.typed);
         editor = std::make_unique<TEditAlarmExact>();
-        infos.clear();
+        infos.texts.clear();
         Open();
         TypeTime(c.typed);
         Save();
         if (c.valid) {
-            EXPECT_TRUE(infos.empty());
+            EXPECT_TRUE(infos.texts.empty());
             EXPECT_EQ(editor->result(), mrOk);
             EXPECT_FALSE(editor->isVisible());
             EXPECT_EQ(editor->TimeEdit->text(), c.shown);
             EXPECT_NEAR(editor->AlarmTime, Jan31 + c.saved, 1e-9);
             continue;
         }
-        ASSERT_EQ(infos.size(), 1u);
-        EXPECT_EQ(infos[0], InvalidTimeText);
+        ASSERT_EQ(infos.texts.size(), 1u);
+        EXPECT_EQ(infos.texts[0], InvalidTimeText);
         EXPECT_EQ(editor->TimeEdit->text(), "2:20 PM"); // the current time
         EXPECT_TRUE(editor->isVisible());
         EXPECT_EQ(editor->result(), 0);
 
         Save(); // the reset field now reads
-        EXPECT_EQ(infos.size(), 1u);
+        EXPECT_EQ(infos.texts.size(), 1u);
         EXPECT_EQ(editor->result(), mrOk);
         EXPECT_NEAR(editor->AlarmTime, Jan31 + EncodeTime(14, 20), 1e-9);
     }
@@ -174,7 +144,7 @@ TEST_F(EditexTest, SaveKeepsAPastDateWithoutAWord)
     ASSERT_TRUE(editor->SetCalendarDate(EncodeDate(2023, 6, 1)));
     TypeTime("6:00 AM");
     Save();
-    EXPECT_TRUE(infos.empty());
+    EXPECT_TRUE(infos.texts.empty());
     EXPECT_EQ(editor->result(), mrOk);
     EXPECT_NEAR(editor->AlarmTime, EncodeDate(2023, 6, 1) + EncodeTime(6, 0), 1e-9);
 }
@@ -340,12 +310,12 @@ TEST_F(EditexSoundTest, EventTypesEnableTheSoundFileOnlyWhenASoundPlays)
         EXPECT_EQ(editor->WaveFileEdit->isEnabled(), c.soundFile);
         EXPECT_EQ(editor->SelectWavButton->isEnabled(), c.soundFile);
         // Listening and stopping work whatever happens on firing.
-        played.clear();
-        shutups = 0;
+        sound.played.clear();
+        sound.shutups = 0;
         Click(editor->PlayNowButton);
         Click(editor->BitBtn1);
-        EXPECT_EQ(played, std::vector<std::string>{bell.toStdString()});
-        EXPECT_EQ(shutups, 1);
+        EXPECT_EQ(sound.played, std::vector<std::string>{bell.toStdString()});
+        EXPECT_EQ(sound.shutups, 1);
     }
 }
 
@@ -373,7 +343,7 @@ TEST_F(EditexSoundTest, SaveDropsASoundFileThatDoesNotExistWithoutAWord)
         EXPECT_EQ(editor->SoundFile, c.saved);
         EXPECT_EQ(editor->WaveFileEdit->text(), c.typed); // the field keeps the text
     }
-    EXPECT_TRUE(infos.empty());
+    EXPECT_TRUE(infos.texts.empty());
 }
 
 TEST_F(EditexSoundTest, PlayNowPlaysOnlyAnExistingFile)
@@ -381,10 +351,10 @@ TEST_F(EditexSoundTest, PlayNowPlaysOnlyAnExistingFile)
     Open();
     editor->WaveFileEdit->setText(directory.filePath("gone.wav"));
     Click(editor->PlayNowButton);
-    EXPECT_TRUE(played.empty());
+    EXPECT_TRUE(sound.played.empty());
     editor->WaveFileEdit->setText(tune);
     Click(editor->PlayNowButton);
-    EXPECT_EQ(played, std::vector<std::string>{tune.toStdString()});
+    EXPECT_EQ(sound.played, std::vector<std::string>{tune.toStdString()});
 }
 
 TEST_F(EditexSoundTest, EveryWayOfClosingStopsTheSound)
@@ -394,23 +364,19 @@ TEST_F(EditexSoundTest, EveryWayOfClosingStopsTheSound)
         std::function<void(TEditAlarmExact&)> close;
         int result;
     } cases[] = {
-        {"Save", [](TEditAlarmExact& e) { QTest::mouseClick(e.SetAlarmButton, Qt::LeftButton); },
-         mrOk},
-        {"Cancel", [](TEditAlarmExact& e) { QTest::mouseClick(e.CancelButton, Qt::LeftButton); },
-         mrCancel},
+        {"Save", [](TEditAlarmExact& e) { Click(e.SetAlarmButton); }, mrOk},
+        {"Cancel", [](TEditAlarmExact& e) { Click(e.CancelButton); }, mrCancel},
         {"Esc", [](TEditAlarmExact& e) { QTest::keyClick(&e, Qt::Key_Escape); }, mrCancel},
         {"close box", [](TEditAlarmExact& e) { e.close(); }, mrCancel},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        shutups = 0;
-        editor = std::make_unique<TEditAlarmExact>(nullptr, SoundPreview{{}, [this] {
-                                                                             ++shutups;
-                                                                         }});
+        sound.shutups = 0;
+        editor = std::make_unique<TEditAlarmExact>(nullptr, sound.Preview());
         editor->TimeEdit->setText("10:00");
         QTimer::singleShot(0, editor.get(), [&] { c.close(*editor); });
         EXPECT_EQ(editor->exec(), c.result);
-        EXPECT_EQ(shutups, 1);
+        EXPECT_EQ(sound.shutups, 1);
     }
 }
 
@@ -420,7 +386,7 @@ TEST_F(EditexTest, CancelChecksNothing)
     TypeTime("99:99");
     Click(editor->CancelButton);
     EXPECT_EQ(editor->result(), mrCancel);
-    EXPECT_TRUE(infos.empty());
+    EXPECT_TRUE(infos.texts.empty());
     EXPECT_DOUBLE_EQ(editor->AlarmTime, 0);
 }
 
@@ -471,7 +437,7 @@ TEST_F(EditexChooseTest, ChoosingStartsAtTheSoundFileAndTakesOnlySoundFiles)
 
     Choose(""); // cancelled
     EXPECT_EQ(editor->SoundFile, tune.toStdString());
-    EXPECT_TRUE(infos.empty());
+    EXPECT_TRUE(infos.texts.empty());
 }
 
 TEST_F(EditexChooseTest, WithoutASoundFileChoosingStartsInTheProgramFolder)
@@ -503,7 +469,7 @@ void QuickSet(TEditAlarmExact& editor, std::function<void(TSetTimeDialog&)> act)
         }
         act(*dialog);
     });
-    QTest::mouseClick(editor.ExplorerButton1, Qt::LeftButton);
+    Click(editor.ExplorerButton1);
 }
 
 TEST_F(EditexTest, QuickSetWritesTheChosenTimeInTheUsersFormat)
@@ -513,13 +479,13 @@ TEST_F(EditexTest, QuickSetWritesTheChosenTimeInTheUsersFormat)
     int openedAt = -1;
     QuickSet(*editor, [&](TSetTimeDialog& dialog) {
         openedAt = dialog.SelectedHour() * 100 + dialog.SelectedMinute();
-        QTest::mouseClick(dialog.HourCell(13), Qt::LeftButton);
-        QTest::mouseClick(dialog.MinuteCell(5), Qt::LeftButton);
-        QTest::mouseClick(dialog.Okbutton, Qt::LeftButton);
+        Click(dialog.HourCell(13));
+        Click(dialog.MinuteCell(5));
+        Click(dialog.Okbutton);
     });
     EXPECT_EQ(openedAt, 915);
     EXPECT_EQ(editor->TimeEdit->text(), "1:05 PM");
-    EXPECT_TRUE(infos.empty());
+    EXPECT_TRUE(infos.texts.empty());
     EXPECT_EQ(FormatsInForce(), WithProgramFormats(FormatsInForce()));
 }
 
@@ -530,11 +496,11 @@ TEST_F(EditexTest, QuickSetOnAnUnreadableTimeStartsFromNowAndCancelKeepsIt)
     int openedAt = -1;
     QuickSet(*editor, [&](TSetTimeDialog& dialog) {
         openedAt = dialog.SelectedHour() * 100 + dialog.SelectedMinute();
-        QTest::mouseClick(dialog.HourCell(3), Qt::LeftButton);
-        QTest::mouseClick(dialog.CancelButton, Qt::LeftButton);
+        Click(dialog.HourCell(3));
+        Click(dialog.CancelButton);
     });
-    ASSERT_EQ(infos.size(), 1u);
-    EXPECT_EQ(infos[0], InvalidTimeText);
+    ASSERT_EQ(infos.texts.size(), 1u);
+    EXPECT_EQ(infos.texts[0], InvalidTimeText);
     EXPECT_EQ(openedAt, 1420);
     EXPECT_EQ(editor->TimeEdit->text(), "2:20 PM");
 }
@@ -543,12 +509,7 @@ TEST_F(EditexTest, HelpButtonOpensTheOneTimeEditorTopic)
 {
     Open();
     Click(editor->Helpbutton);
-    ASSERT_NE(HelpWindow(), nullptr);
-    EXPECT_TRUE(HelpWindow()->isVisible());
-    auto* browser = HelpWindow()->findChild<QWidget*>("HelpBrowser");
-    ASSERT_NE(browser, nullptr);
-    EXPECT_EQ(browser->property("source").toUrl(), HelpTopicUrl(HelpOneTimeEditor));
-    HelpWindow()->close();
+    test::ExpectHelpShows(HelpOneTimeEditor);
 }
 
 TEST_F(EditexTest, IsAFixedDialogWithOnlyACloseBox)
@@ -569,8 +530,7 @@ TEST_F(EditexSoundTest, Screenshot)
     editor->SoundFile = bell.toStdString();
     editor->TimeEdit->setText("2:25 PM");
     Open();
-    QDir().mkpath(NUDGEON_ARTIFACTS_DIR);
-    EXPECT_TRUE(editor->grab().save(QString(NUDGEON_ARTIFACTS_DIR) + "/editex.png"));
+    test::SaveScreenshot(*editor, "editex");
 }
 
 } // namespace

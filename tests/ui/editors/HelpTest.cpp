@@ -1,5 +1,7 @@
 #include "ui/Help.h"
 
+#include "ui/dialogs/DialogTestSupport.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -13,17 +15,6 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
-
-// Readable failure messages for Qt's strings and addresses.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QUrl& url, std::ostream* os)
-{
-    *os << url.toString().toStdString();
-}
 
 namespace nudgeon {
 namespace {

@@ -2,26 +2,13 @@
 
 #include "controls/Graphp.h"
 #include "ui/Help.h"
+#include "ui/dialogs/DialogTestSupport.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QUrl>
 #include <gtest/gtest.h>
-#include <ostream>
-
-// Readable failure messages for Qt's strings and addresses.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QUrl& url, std::ostream* os)
-{
-    *os << url.toString().toStdString();
-}
 
 namespace nudgeon {
 namespace {
@@ -210,19 +197,13 @@ TEST_F(SettdTest, HelpButtonOpensTheTimeSetTopic)
 {
     Open(EncodeTime(10, 0));
     QTest::mouseClick(dialog.Helpbutton, Qt::LeftButton);
-    ASSERT_NE(HelpWindow(), nullptr);
-    EXPECT_TRUE(HelpWindow()->isVisible());
-    auto* browser = HelpWindow()->findChild<QWidget*>("HelpBrowser");
-    ASSERT_NE(browser, nullptr);
-    EXPECT_EQ(browser->property("source").toUrl(), HelpTopicUrl(HelpTimeSetDialog));
-    HelpWindow()->close();
+    test::ExpectHelpShows(HelpTimeSetDialog);
 }
 
 TEST_F(SettdTest, Screenshot)
 {
     Open(EncodeTime(13, 5));
-    QDir().mkpath(NUDGEON_ARTIFACTS_DIR);
-    EXPECT_TRUE(dialog.grab().save(QString(NUDGEON_ARTIFACTS_DIR) + "/settd.png"));
+    test::SaveScreenshot(dialog, "settd");
 }
 
 } // namespace

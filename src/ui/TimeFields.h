@@ -1,5 +1,5 @@
-// Reading and showing the repeating editor's times in the user's own formats, and the checks
-// of its starting and ending time.
+// Reading and showing the reminder editors' times in the user's own formats, and the checks
+// of their starting and ending times.
 #pragma once
 
 #include "model/DateTime.h"

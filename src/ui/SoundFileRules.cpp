@@ -1,10 +1,26 @@
-#include "ui/EditrepSoundFile.h"
+#include "ui/SoundFileRules.h"
 
-#include "ui/EditexRules.h"
-
+#include <algorithm>
+#include <cctype>
 #include <system_error>
 
 namespace nudgeon {
+
+bool IsSoundFileName(std::string_view path)
+{
+    std::string upper(path);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return upper.find(".WAV") != std::string::npos || upper.find(".MID") != std::string::npos;
+}
+
+std::string FolderOf(std::string_view path)
+{
+    const std::size_t separator = path.find_last_of("/\\");
+    if (separator == std::string_view::npos)
+        return {};
+    return std::string(path.substr(0, separator + 1));
+}
 
 bool SoundFileExists(std::string_view path)
 {

@@ -1,4 +1,4 @@
-// What the reminder editors' "Play Now" and "Shhhh" buttons ask of the program's sound player.
+// What the dialogs' "Play Now" and "Shhhh" buttons ask of the program's sound player.
 #pragma once
 
 #include <functional>

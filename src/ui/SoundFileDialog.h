@@ -1,7 +1,7 @@
 // The file-open dialog in which the user picks a sound file.
 #pragma once
 
-#include "ui/EditrepSoundFile.h"
+#include "ui/SoundFileRules.h"
 
 #include <functional>
 #include <optional>

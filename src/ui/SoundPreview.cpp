@@ -1,4 +1,4 @@
-#include "ui/EditexSound.h"
+#include "ui/SoundPreview.h"
 
 #include "schedule/MediaPlayer.h"
 
