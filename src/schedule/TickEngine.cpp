@@ -128,8 +128,15 @@ bool TickEngine::ApplyAnswer(ReminderListId list, int row, TReminder& reminder, 
             reminder.Status = rsDone;
             reminder.UpdateStatus();
         } else {
+            const TDateTime fired = reminder.AlarmTime;
             reminder.AlarmTime = 0;
             reminder.UpdateNextOccurrence();
+            // Answered within the very millisecond of a once-a-day start, the rule would
+            // offer the same start again and the reminder would fire twice.
+            if (reminder.Status == rsPending && reminder.AlarmTime <= fired) {
+                reminder.AlarmTime = 0;
+                reminder.Status = rsNotToday;
+            }
         }
         parts_.Window.RepaintList(list);
         return true;

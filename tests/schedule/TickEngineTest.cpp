@@ -279,6 +279,17 @@ TEST_F(TickEngineTest, ASilentRepeatingReminderPassesEachSlotAndSetsTheNext)
     EXPECT_TRUE(Entries("window").empty());
 }
 
+TEST_F(TickEngineTest, AOnceADayReminderAnsweredAtItsStartMillisecondFiresOnce)
+{
+    FileRepeating(EncodeTime(9, 0), 0, "Pills", etPlayOnly);
+    StartAt(At(8, 59, 55));
+    Tick(5); // this scan lands on 09:00:00.000 exactly, and the answer comes at once
+    ASSERT_EQ(Entries("sound").size(), 1u);
+    Tick(60);
+    EXPECT_EQ(Entries("sound").size(), 1u);
+    EXPECT_EQ(Repeating(1).Status, rsNotToday);
+}
+
 TEST_F(TickEngineTest, AnswersOtherThanDoneDeleteAndSnoozeChangeNothing)
 {
     for (const int answer : {3, 7, 1000}) {
