@@ -5,16 +5,45 @@
 #include "store/StoreErrors.h"
 #include "store/ValueStream.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace nudgeon {
 
 namespace {
 
 constexpr int MaxDamagedCopies = 1000;
+// The data file is read and written in pieces of this size: a long list takes few system calls.
+constexpr std::size_t FilePieceSize = 64 * 1024;
+
+// Gathers the value writer's small pieces into large writes to the file.
+class GatheringSink : public ByteSink {
+public:
+    explicit GatheringSink(ByteSink& file) : file_(file) { pending_.reserve(FilePieceSize); }
+
+    void Write(const std::uint8_t* data, std::size_t size) override
+    {
+        pending_.insert(pending_.end(), data, data + size);
+        if (pending_.size() >= FilePieceSize)
+            Flush();
+    }
+
+    void Flush()
+    {
+        if (!pending_.empty())
+            file_.Write(pending_.data(), pending_.size());
+        pending_.clear();
+    }
+
+private:
+    ByteSink& file_;
+    std::vector<std::uint8_t> pending_;
+};
 
 void WriteList(TValueWriter& writer, const ReminderList& list)
 {
@@ -90,7 +119,8 @@ void SaveToDisk(const std::filesystem::path& file, const ReminderList& oneTime,
                 const ReminderList& repeating)
 {
     ReplacingFile out(file);
-    TValueWriter writer(out);
+    GatheringSink gathered(out);
+    TValueWriter writer(gathered);
     writer.BeginList();
     writer.PutInteger(DataFileSignature);
     writer.PutFloat(DataFileVersion);
@@ -98,6 +128,7 @@ void SaveToDisk(const std::filesystem::path& file, const ReminderList& oneTime,
     WriteList(writer, oneTime);
     WriteList(writer, repeating);
     writer.Flush();
+    gathered.Flush();
     out.Commit();
 }
 
@@ -110,7 +141,10 @@ void LoadFromDisk(const std::filesystem::path& file, ReminderList& oneTime, Remi
     std::error_code error;
     if (!std::filesystem::exists(file, error) && !error)
         return;
-    std::ifstream in(file, std::ios::binary);
+    std::vector<char> streamBuffer(FilePieceSize);
+    std::ifstream in;
+    in.rdbuf()->pubsetbuf(streamBuffer.data(), static_cast<std::streamsize>(streamBuffer.size()));
+    in.open(file, std::ios::binary);
     if (!in) {
         KeepDamagedCopy(file);
         throw EFOpenError(file.string());

@@ -1,7 +1,6 @@
 #include "store/IniFile.h"
 
 #include "store/AsciiText.h"
-#include "store/FileText.h"
 #include "store/PlatformFiles.h"
 #include "store/StoreErrors.h"
 
@@ -182,7 +181,7 @@ std::optional<std::string> TIniFile::ReadRaw(std::string_view section, std::stri
         return std::nullopt;
     const std::string_view line = lines_[position->line];
     const std::string_view value = StripQuotes(TrimBlanks(line.substr(position->nameEnd + 1)));
-    return DecodeFileText(CutToLength(value, MaxProfileValueLength));
+    return SystemTextToUtf8(CutToLength(value, MaxProfileValueLength));
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
@@ -209,21 +208,23 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
+    // The lines hold the file's own bytes.
+    const std::string bytes = Utf8ToSystemText(value);
     std::vector<std::string> before = lines_;
     if (const auto position = FindKey(section, key)) {
         std::string& line = lines_[position->line];
         line = std::string(TrimBlanks(std::string_view(line).substr(0, position->nameEnd))) + "=" +
-               std::string(value);
+               bytes;
     } else if (const auto header = FindSection(section)) {
         // After the section's last line that is not blank, before the gap to the next one.
         std::size_t at = SectionEnd(*header);
         while (at > *header + 1 && TrimBlanks(lines_[at - 1]).empty())
             --at;
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
-                      std::string(key) + "=" + std::string(value));
+                      std::string(key) + "=" + bytes);
     } else {
         lines_.push_back("[" + std::string(section) + "]");
-        lines_.push_back(std::string(key) + "=" + std::string(value));
+        lines_.push_back(std::string(key) + "=" + bytes);
     }
     try {
         Save();

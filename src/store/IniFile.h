@@ -3,6 +3,7 @@
 // Section and key names compare without regard to case; blanks around names and values do not
 // count, and a value in matching quotes loses them. Every write rewrites the whole file in one
 // piece, keeping the lines it does not touch (other sections and keys, comments, blank lines).
+// Text values are UTF-8 in the program and in the system's code page in the file.
 #pragma once
 
 #include <cstddef>

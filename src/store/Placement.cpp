@@ -4,11 +4,20 @@
 #include "store/IniFile.h"
 #include "store/ProgramDir.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace nudgeon {
 
 namespace {
 
 constexpr int StandardPixelsPerInch = 96;
+
+int ClampToInt(long long value)
+{
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
 
 } // namespace
 
@@ -24,16 +33,21 @@ std::optional<TBounds> FitSavedRect(const TRect& saved, TScreenSize screen)
 {
     if (saved.Bottom == 0)
         return std::nullopt;
-    TRect rect = saved;
-    if (screen.Width < rect.Right) {
-        rect.Left -= rect.Right - screen.Width;
-        rect.Right = screen.Width;
+    // In 64 bits, since a damaged settings file may hold any 32-bit values.
+    long long left = saved.Left;
+    long long top = saved.Top;
+    long long right = saved.Right;
+    long long bottom = saved.Bottom;
+    if (screen.Width < right) {
+        left -= right - screen.Width;
+        right = screen.Width;
     }
-    if (screen.Height < rect.Bottom) {
-        rect.Top -= rect.Bottom - screen.Height;
-        rect.Bottom = screen.Height;
+    if (screen.Height < bottom) {
+        top -= bottom - screen.Height;
+        bottom = screen.Height;
     }
-    return TBounds{rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top};
+    return TBounds{ClampToInt(left), ClampToInt(top), ClampToInt(right - left),
+                   ClampToInt(bottom - top)};
 }
 
 TPoint CenterOnScreen(int width, int height, TScreenSize screen)

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 namespace nudgeon {
 
@@ -42,5 +44,11 @@ bool IsWritableDirectory(const std::filesystem::path& directory);
 // The directory the program keeps its files in for this user when its own directory cannot
 // be written (not created here).
 std::filesystem::path PerUserDataDirectory();
+
+// The program's text (UTF-8) of a text's bytes in the data or settings file, and the bytes a
+// text is written there as. The files hold texts in the system's code page: UTF-8 here, with
+// Windows-1252 read from files made on Windows; the ANSI code page on Windows.
+std::string SystemTextToUtf8(std::string_view bytes);
+std::string Utf8ToSystemText(std::string_view text);
 
 } // namespace nudgeon

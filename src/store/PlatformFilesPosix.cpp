@@ -1,4 +1,5 @@
 // POSIX implementation of PlatformFiles.h.
+#include "store/FileText.h"
 #include "store/PlatformFiles.h"
 #include "store/ProgramDir.h"
 #include "store/StoreErrors.h"
@@ -136,6 +137,16 @@ std::filesystem::path PerUserDataDirectory()
 {
     const char* xdgDataHome = std::getenv("XDG_DATA_HOME");
     return XdgUserDataDir(xdgDataHome != nullptr ? xdgDataHome : "", HomeDirectory());
+}
+
+std::string SystemTextToUtf8(std::string_view bytes)
+{
+    return DecodeFileText(bytes);
+}
+
+std::string Utf8ToSystemText(std::string_view text)
+{
+    return std::string(text);
 }
 
 } // namespace nudgeon

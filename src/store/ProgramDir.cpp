@@ -1,6 +1,7 @@
 #include "store/ProgramDir.h"
 
 #include "store/AsciiText.h"
+#include "store/PathText.h"
 #include "store/PlatformFiles.h"
 
 #include <string>
@@ -22,14 +23,24 @@ std::filesystem::path FileIn(const std::filesystem::path& directory, std::string
 std::filesystem::path WorkOutProgramDir()
 {
     const std::filesystem::path executable = ExecutablePath();
-    const bool writable = !executable.empty() && IsWritableDirectory(executable.parent_path());
-    std::filesystem::path chosen = ChooseProgramDir(executable, writable, PerUserDataDirectory());
+    // An installed copy keeps its data per user even where it may write (run by root, or
+    // installed into the user's own ~/.local).
+    const bool portable = !executable.empty() && !IsInstalledCopy(executable) &&
+                          IsWritableDirectory(executable.parent_path());
+    std::filesystem::path chosen = ChooseProgramDir(executable, portable, PerUserDataDirectory());
     std::error_code ignored;
     std::filesystem::create_directories(chosen, ignored);
     return chosen;
 }
 
 } // namespace
+
+bool IsInstalledCopy(const std::filesystem::path& executable)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(
+        executable.parent_path().parent_path() / "share" / "nudgeon", error);
+}
 
 const std::filesystem::path& ProgramDir()
 {
@@ -59,18 +70,22 @@ std::filesystem::path XdgUserDataDir(std::string_view xdgDataHome,
 std::optional<std::filesystem::path> FindFileIgnoringCase(const std::filesystem::path& directory,
                                                           std::string_view name)
 {
+    // The listing gives the name as stored even where the file system ignores case itself.
     std::error_code error;
-    if (std::filesystem::exists(directory / name, error))
-        return directory / name;
     std::optional<std::filesystem::path> found;
     for (auto entry = std::filesystem::directory_iterator(directory, error);
          !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-        const std::string entryName = entry->path().filename().string();
+        const std::string entryName = PathToUtf8(entry->path().filename());
+        if (entryName == name)
+            return entry->path();
         // The smallest matching name, so the choice does not depend on the listing's order.
         if (EqualIgnoringCase(entryName, name) &&
-            (!found || entryName < found->filename().string()))
+            (!found || entryName < PathToUtf8(found->filename())))
             found = entry->path();
     }
+    // A directory that may be entered but not listed.
+    if (!found && std::filesystem::exists(directory / name, error))
+        return directory / name;
     return found;
 }
 

@@ -15,6 +15,9 @@ inline constexpr std::string_view SettingsFileName = "Nudgeon.INI";
 // Worked out once per run.
 const std::filesystem::path& ProgramDir();
 
+// Whether the executable is an installed copy: installing puts share/nudgeon/ beside its
+// bin/ folder, which a copy unpacked anywhere does not have.
+bool IsInstalledCopy(const std::filesystem::path& executable);
 // The choice ProgramDir() makes, from the executable's path and the user's data directory.
 std::filesystem::path ChooseProgramDir(const std::filesystem::path& executable,
                                        bool executableDirWritable,

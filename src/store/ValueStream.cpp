@@ -1,7 +1,7 @@
 #include "store/ValueStream.h"
 
 #include "store/Extended.h"
-#include "store/FileText.h"
+#include "store/PlatformFiles.h"
 #include "store/StoreErrors.h"
 
 #include <algorithm>
@@ -17,6 +17,23 @@ constexpr std::size_t ShortStringMax = 255;
 bool Fits(std::int32_t value, std::int32_t low, std::int32_t high)
 {
     return value >= low && value <= high;
+}
+
+bool IsAscii(std::string_view text)
+{
+    // Eight bytes at a time: texts are read and written by the hundred thousand.
+    constexpr std::uint64_t HighBits = 0x8080808080808080u;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, 8);
+        if ((word & HighBits) != 0)
+            return false;
+    }
+    unsigned char bits = 0;
+    for (; i < text.size(); ++i)
+        bits |= static_cast<unsigned char>(text[i]);
+    return bits < 0x80;
 }
 
 } // namespace
@@ -64,15 +81,18 @@ void TValueWriter::PutBoolean(bool value)
 
 void TValueWriter::PutText(std::string_view text)
 {
-    // The program's texts are UTF-8, which is the system's code page here.
-    if (text.size() <= ShortStringMax) {
+    // Plain ASCII is the same in every code page: most texts need no converted copy.
+    const bool ascii = IsAscii(text);
+    const std::string converted = ascii ? std::string() : Utf8ToSystemText(text);
+    const std::string_view bytes = ascii ? text : std::string_view(converted);
+    if (bytes.size() <= ShortStringMax) {
         PutByte(TagShortString);
-        PutLittleEndian(static_cast<std::uint32_t>(text.size()), 1);
+        PutLittleEndian(static_cast<std::uint32_t>(bytes.size()), 1);
     } else {
         PutByte(TagLongString);
-        PutLittleEndian(static_cast<std::uint32_t>(text.size()), 4);
+        PutLittleEndian(static_cast<std::uint32_t>(bytes.size()), 4);
     }
-    PutBytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    PutBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
 void TValueWriter::Flush()
@@ -92,6 +112,12 @@ void TValueWriter::PutByte(std::uint8_t byte)
 
 void TValueWriter::PutBytes(const std::uint8_t* data, std::size_t size)
 {
+    // Most values fit in the buffer as it is.
+    if (size <= buffer_.size() - used_) {
+        std::memcpy(buffer_.data() + used_, data, size);
+        used_ += size;
+        return;
+    }
     while (size > 0) {
         if (used_ == buffer_.size())
             Flush();
@@ -141,7 +167,10 @@ double TValueReader::GetFloat()
     if (tag != TagExtended)
         return IntegerOfTag(tag);
     ExtendedBytes bytes{};
-    ReadBytes(bytes.data(), bytes.size());
+    if (const std::uint8_t* buffered = TakeBuffered(bytes.size()))
+        std::memcpy(bytes.data(), buffered, bytes.size());
+    else
+        ReadBytes(bytes.data(), bytes.size());
     return ExtendedToDouble(bytes);
 }
 
@@ -166,14 +195,18 @@ std::string TValueReader::GetText()
     // Read in pieces rather than trusting a length from a possibly damaged file with one
     // large allocation: a false length runs into the end of the file first.
     std::string bytes;
-    std::array<std::uint8_t, ValueBufferSize> piece{};
     while (length > 0) {
-        const auto size = std::min<std::size_t>(length, piece.size());
-        ReadBytes(piece.data(), size);
-        bytes.append(reinterpret_cast<const char*>(piece.data()), size);
+        if (position_ == filled_ && !Refill())
+            throw EReadError();
+        const auto size = std::min<std::size_t>(length, filled_ - position_);
+        bytes.append(reinterpret_cast<const char*>(buffer_.data() + position_), size);
+        position_ += size;
         length -= static_cast<std::uint32_t>(size);
     }
-    return DecodeFileText(bytes);
+    // Plain ASCII is the same in every code page: most texts are taken as read, uncopied.
+    if (IsAscii(bytes))
+        return bytes;
+    return SystemTextToUtf8(bytes);
 }
 
 std::int32_t TValueReader::IntegerOfTag(std::uint8_t tag)
@@ -213,6 +246,10 @@ std::uint8_t TValueReader::ReadByte()
 
 void TValueReader::ReadBytes(std::uint8_t* data, std::size_t size)
 {
+    if (const std::uint8_t* buffered = TakeBuffered(size)) {
+        std::memcpy(data, buffered, size);
+        return;
+    }
     while (size > 0) {
         if (position_ == filled_ && !Refill())
             throw EReadError();
@@ -224,13 +261,27 @@ void TValueReader::ReadBytes(std::uint8_t* data, std::size_t size)
     }
 }
 
+const std::uint8_t* TValueReader::TakeBuffered(std::size_t size)
+{
+    // Most values lie whole in the buffer.
+    if (size > filled_ - position_)
+        return nullptr;
+    const std::uint8_t* data = buffer_.data() + position_;
+    position_ += size;
+    return data;
+}
+
 std::uint32_t TValueReader::ReadLittleEndian(int byteCount)
 {
     std::array<std::uint8_t, 4> bytes{};
-    ReadBytes(bytes.data(), static_cast<std::size_t>(byteCount));
+    const std::uint8_t* data = TakeBuffered(static_cast<std::size_t>(byteCount));
+    if (data == nullptr) {
+        ReadBytes(bytes.data(), static_cast<std::size_t>(byteCount));
+        data = bytes.data();
+    }
     std::uint32_t value = 0;
     for (int i = byteCount - 1; i >= 0; --i)
-        value = (value << 8) | bytes[i];
+        value = (value << 8) | data[i];
     return value;
 }
 

@@ -2,7 +2,7 @@
 //
 // Every value is a one-byte tag and its payload; numbers are little-endian. Lists, integers in
 // their smallest form, 80-bit floats, Booleans and texts (short up to 255 bytes, else long).
-// Texts are UTF-8 in the program; reading accepts a text in Windows-1252 as well.
+// Texts are UTF-8 in the program and in the system's code page in the stream (SystemTextToUtf8).
 #pragma once
 
 #include "store/ByteStreams.h"
@@ -83,6 +83,8 @@ private:
     std::uint8_t ReadByte();
     std::uint8_t PeekByte();
     void ReadBytes(std::uint8_t* data, std::size_t size);
+    // The next `size` bytes, taken where they lie in the buffer; nullptr when they run past it.
+    const std::uint8_t* TakeBuffered(std::size_t size);
     std::uint32_t ReadLittleEndian(int byteCount);
     std::int32_t IntegerOfTag(std::uint8_t tag);
     bool Refill();

@@ -48,7 +48,7 @@ TEST(NotificationEndToEnd, SnoozeAndOkReachTheListsAndTheFile)
     SaveToDisk(dataFile.toStdString(), oneTime, {});
 
     program.Start(runtime.path(), server.Display());
-    QString window = WaitForWindow(NotificationTitle, server.Display(), 30000);
+    QString window = WaitForWindow(NotificationTitle, server.Display(), 60000);
     ASSERT_FALSE(window.isEmpty()) << program.Output().toStdString();
     ASSERT_FALSE(QImage(Screenshot("notification.png", server.Display())).isNull());
 

@@ -18,12 +18,26 @@ TEST(ProgramDirTest, TheExecutablesDirectoryWhenWritableElseTheUsersDataDirector
     EXPECT_EQ(ChooseProgramDir("", true, userDir), userDir);
 }
 
+TEST(ProgramDirTest, AnInstalledCopyIsKnownByTheShareFolderBesideItsBinFolder)
+{
+    test::TempDir root;
+    const std::filesystem::path executable = root.Path() / "usr" / "bin" / "nudgeon";
+    std::filesystem::create_directories(executable.parent_path());
+    WriteFileBytes(executable, "");
+    EXPECT_FALSE(IsInstalledCopy(executable)); // unpacked anywhere: portable
+    std::filesystem::create_directories(root.Path() / "usr" / "share" / "nudgeon");
+    EXPECT_TRUE(IsInstalledCopy(executable));
+}
+
+#ifndef _WIN32
+// POSIX paths: on Windows "/data/me" lacks a drive and is not absolute.
 TEST(ProgramDirTest, TheUsersDataDirectoryFollowsXdgDataHomeWhenAbsolute)
 {
     EXPECT_EQ(XdgUserDataDir("/data/me", "/home/me"), "/data/me/Nudgeon");
     EXPECT_EQ(XdgUserDataDir("", "/home/me"), "/home/me/.local/share/Nudgeon");
     EXPECT_EQ(XdgUserDataDir("relative/data", "/home/me"), "/home/me/.local/share/Nudgeon");
 }
+#endif
 
 TEST(ProgramDirTest, ThisProgramsDirectoryIsWritableSoItIsUsed)
 {
@@ -45,9 +59,11 @@ TEST(ProgramDirTest, FilesAreFoundWhateverTheirLetterCase)
     EXPECT_EQ(SettingsFileIn(dir.Path()), dir / "NUDGEON.INI");
     EXPECT_EQ(DataFileIn(dir.Path()), dir / "nudgeon.DAT");
 
-    // With both spellings present the exact one wins.
+#ifndef _WIN32
+    // Where the file system tells the two spellings apart, the exact one wins.
     WriteFileBytes(dir / "Nudgeon.INI", "");
     EXPECT_EQ(SettingsFileIn(dir.Path()), dir / "Nudgeon.INI");
+#endif
     EXPECT_FALSE(FindFileIgnoringCase(dir.Path(), "Nudgeon.hlp"));
 }
 

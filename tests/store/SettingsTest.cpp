@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace nudgeon {
 namespace {
@@ -141,7 +142,11 @@ TEST_F(SettingsTest, BothSpellingsOfTheFileNameReachTheOneFile)
     EXPECT_TRUE(UseTray);
     UseTray = false;
     WriteSettings(SettingsFileIn(dir.Path()));
-    EXPECT_FALSE(std::filesystem::exists(dir / "Nudgeon.INI"));
+    // Still one file, under the name it had.
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"NUDGEON.INI"});
     EXPECT_NE(ReadFileBytes(dir / "NUDGEON.INI").find("Use=0"), std::string::npos);
 }
 
