@@ -11,7 +11,8 @@ namespace {
 
 constexpr double MB = 1e6;
 
-std::string Printf(const char* format, double value, const char* unit)
+// A number by a printf format, and its unit.
+std::string WithUnit(const char* format, double value, const char* unit)
 {
     char text[64];
     std::snprintf(text, sizeof text, format, value, unit);
@@ -22,10 +23,10 @@ std::string Printf(const char* format, double value, const char* unit)
 std::string Significant(double value, const char* unit)
 {
     if (value >= 100)
-        return Printf("%.0f %s", value, unit);
+        return WithUnit("%.0f %s", value, unit);
     if (value >= 10)
-        return Printf("%.1f %s", value, unit);
-    return Printf("%.2f %s", value, unit);
+        return WithUnit("%.1f %s", value, unit);
+    return WithUnit("%.2f %s", value, unit);
 }
 
 std::string FormatSeconds(double seconds)
