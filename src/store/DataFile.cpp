@@ -115,6 +115,25 @@ std::filesystem::path DamagedCopyName(const std::filesystem::path& file, int num
 
 } // namespace
 
+void RemoveAbandonedSaves(const std::filesystem::path& file)
+{
+    // Tidying up is a courtesy: it must never turn a save that succeeded into a failure.
+    try {
+        const std::u8string prefix = file.filename().u8string() + u8".new-";
+        const auto cutOff = std::filesystem::file_time_type::clock::now() - AbandonedSaveAge;
+        const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+        std::error_code error;
+        for (auto entry = std::filesystem::directory_iterator(folder, error);
+             !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+            std::error_code ignored;
+            if (entry->path().filename().u8string().starts_with(prefix) &&
+                entry->is_regular_file(ignored) && entry->last_write_time(ignored) < cutOff)
+                std::filesystem::remove(entry->path(), ignored);
+        }
+    } catch (const std::exception&) {
+    }
+}
+
 void SaveToDisk(const std::filesystem::path& file, const ReminderList& oneTime,
                 const ReminderList& repeating)
 {
@@ -130,6 +149,7 @@ void SaveToDisk(const std::filesystem::path& file, const ReminderList& oneTime,
     writer.Flush();
     gathered.Flush();
     out.Commit();
+    RemoveAbandonedSaves(file);
 }
 
 void LoadFromDisk(const std::filesystem::path& file, ReminderList& oneTime, ReminderList& repeating,

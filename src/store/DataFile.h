@@ -7,6 +7,7 @@
 #include "model/DateTime.h"
 #include "model/Reminder.h"
 
+#include <chrono>
 #include <filesystem>
 
 namespace nudgeon {
@@ -34,6 +35,12 @@ void SaveToDisk(const std::filesystem::path& file, const ReminderList& oneTime,
 // next save would replace it with what could be read.
 void LoadFromDisk(const std::filesystem::path& file, ReminderList& oneTime, ReminderList& repeating,
                   TDateTime& lastDate);
+
+// A save that was cut off (the program killed, the power gone) leaves its unfinished new file
+// "<file>.new-..." behind. Each successful save removes those older than AbandonedSaveAge:
+// no save takes that long, so none of them can still be in progress.
+inline constexpr std::chrono::minutes AbandonedSaveAge{10};
+void RemoveAbandonedSaves(const std::filesystem::path& file);
 
 // The same on DataFilePath().
 void SaveToDisk(const ReminderList& oneTime, const ReminderList& repeating);

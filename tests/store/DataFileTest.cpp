@@ -90,6 +90,22 @@ TEST_F(DataFileTest, EmptyListsMakeTheTwentyByteFile)
     EXPECT_EQ(ToHex(ReadFileBytes(file)), ToHex(EmptyFile));
 }
 
+TEST_F(DataFileTest, ASaveClearsAwayNewFilesAbandonedByEarlierSaves)
+{
+    // Left by saves killed part-way: one long ago, one that could still be in progress.
+    const auto now = std::filesystem::file_time_type::clock::now();
+    test::WriteFileBytes(dir / "Nudgeon.dat.new-4711-0", "half a file");
+    std::filesystem::last_write_time(dir / "Nudgeon.dat.new-4711-0", now - std::chrono::hours(2));
+    test::WriteFileBytes(dir / "Nudgeon.dat.new-4712-0", "being written");
+    test::WriteFileBytes(dir / "Other.dat.new-4711-0", "not ours");
+    std::filesystem::last_write_time(dir / "Other.dat.new-4711-0", now - std::chrono::hours(2));
+
+    SaveToDisk(file, oneTime, repeating);
+    EXPECT_EQ(DirectoryEntries(), (std::vector<std::string>{"Nudgeon.dat", "Nudgeon.dat.new-4712-0",
+                                                            "Other.dat.new-4711-0"}));
+    EXPECT_EQ(ToHex(ReadFileBytes(file)), ToHex(EmptyFile));
+}
+
 TEST_F(DataFileTest, OneReminderIsWrittenByteForByte)
 {
     oneTime.push_back(Dentist());
