@@ -57,10 +57,11 @@ void CheckReadTime(std::string_view text, const TFormatSettings& settings, TDate
     FUZZ_CHECK(time >= 0 && time < 1);
     const double seconds = time * SecondsPerDay;
     FUZZ_CHECK(std::fabs(seconds - std::round(seconds)) < 1e-6);
-    // Blanks around the text change nothing, unless a designator holds a blank itself: then
-    // the padding can complete it ("5PM" with the morning designator "PM " reads as 17:00,
-    // "5PM " as 05:00).
-    if (!HasBlank(settings.TimeAMString) && !HasBlank(settings.TimePMString))
+    // Blanks around the text change nothing, unless a separator or designator holds a blank
+    // itself: then the padding can complete it ("5PM" with the morning designator "PM " reads
+    // as 17:00, "5PM " as 05:00).
+    if (!HasBlank(settings.TimeSeparator) && !HasBlank(settings.TimeAMString) &&
+        !HasBlank(settings.TimePMString))
         CheckSameTime("  " + std::string(text) + "  ", settings, time);
 
     const TimeParts parts = DecodeTime(time);
