@@ -212,18 +212,11 @@ std::vector<DamagedFile> DamagedCorpus()
 // Loads the file as start-up does, then runs the lists through one scan.
 void LoadAndScan(const std::filesystem::path& file)
 {
-    EventLog log;
-    FakeNotifier notification{log};
-    FakeSound sound{log};
-    FakeTickWindow window{log};
-    DataFileStorage storage(file);
-    ReminderGridRows alarmGrid;
-    ReminderGridRows repeatingAlarmGrid;
-    TickEngine engine{{alarmGrid, repeatingAlarmGrid, notification, sound, storage, window}};
-    engine.Reload();
+    DataFileEngine run(file);
+    run.engine.Reload();
     for (int tick = 0; tick < TickEngine::TicksPerScan; ++tick)
-        engine.Timer1Timer();
-    for (const ReminderGridRows* grid : {&alarmGrid, &repeatingAlarmGrid})
+        run.engine.Timer1Timer();
+    for (const ReminderGridRows* grid : {&run.alarmGrid, &run.repeatingAlarmGrid})
         for (const auto& reminder : grid->Reminders()) {
             reminder->WhenText();
             reminder->FirstTimeText();

@@ -66,18 +66,11 @@ int AnswerWhileSavingFails(const std::filesystem::path& file, Fault fault, const
         return 2;
     }
     FakeClock clock(Noon);
-    EventLog log;
-    FakeNotifier notification{log};
-    FakeSound sound{log};
-    FakeTickWindow window{log};
-    DataFileStorage storage(file);
-    ReminderGridRows alarmGrid;
-    ReminderGridRows repeatingAlarmGrid;
-    TickEngine engine{{alarmGrid, repeatingAlarmGrid, notification, sound, storage, window}};
-    engine.Reload(); // as at start-up
+    DataFileEngine run(file);
+    run.engine.Reload(); // as at start-up
     // What the lists must hold once the due reminder has been answered Ok.
-    ReminderList oneTime = CopyOf(alarmGrid.Reminders());
-    const ReminderList repeating = CopyOf(repeatingAlarmGrid.Reminders());
+    ReminderList oneTime = CopyOf(run.alarmGrid.Reminders());
+    const ReminderList repeating = CopyOf(run.repeatingAlarmGrid.Reminders());
     oneTime.front()->Status = rsDone;
 
     rlimit unlimited{};
@@ -88,18 +81,18 @@ int AnswerWhileSavingFails(const std::filesystem::path& file, Fault fault, const
         const rlimit small{FileSizeLimit, unlimited.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &small);
     }
-    TickUntilScan(engine, clock);
-    parent.Say(window.Errors.empty() ? "no error" : window.Errors.front());
-    const bool kept = SameList(alarmGrid.Reminders(), oneTime) &&
-                      SameList(repeatingAlarmGrid.Reminders(), repeating);
+    TickUntilScan(run.engine, clock);
+    parent.Say(run.window.Errors.empty() ? "no error" : run.window.Errors.front());
+    const bool kept = SameList(run.alarmGrid.Reminders(), oneTime) &&
+                      SameList(run.repeatingAlarmGrid.Reminders(), repeating);
     parent.Say(kept ? "memory kept" : "memory changed");
 
     if (!parent.WaitForGoAhead())
         return 3;
     if (fault == Fault::FullDisk)
         ::setrlimit(RLIMIT_FSIZE, &unlimited);
-    TickUntilScan(engine, clock);
-    parent.Say("errors shown " + std::to_string(window.Errors.size()));
+    TickUntilScan(run.engine, clock);
+    parent.Say("errors shown " + std::to_string(run.window.Errors.size()));
     const std::filesystem::path expected =
         std::filesystem::temp_directory_path() / ("nudgeon-expected-" + std::to_string(::getpid()));
     SaveToDisk(expected, oneTime, repeating);

@@ -3,8 +3,11 @@
 // data file for the tick engine.
 #pragma once
 
+#include "controls/ReminderGridRows.h"
 #include "model/DaysSpec.h"
 #include "model/Reminder.h"
+#include "schedule/TickEngine.h"
+#include "schedule/TickFakes.h"
 #include "schedule/TickServices.h"
 #include "store/DataFile.h"
 
@@ -120,6 +123,20 @@ public:
 
 private:
     std::filesystem::path file_;
+};
+
+// A tick engine over fake windows and sound and a real data file, as the program runs it.
+struct DataFileEngine {
+    explicit DataFileEngine(std::filesystem::path file) : storage(std::move(file)) {}
+
+    EventLog log;
+    FakeNotifier notification{log};
+    FakeSound sound{log};
+    FakeTickWindow window{log};
+    DataFileStorage storage;
+    ReminderGridRows alarmGrid;
+    ReminderGridRows repeatingAlarmGrid;
+    TickEngine engine{{alarmGrid, repeatingAlarmGrid, notification, sound, storage, window}};
 };
 
 } // namespace nudgeon::test
